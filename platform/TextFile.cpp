@@ -1,0 +1,106 @@
+#include "platform/TextFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace bv {
+
+bool TextFile::read(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    char buf[65536];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+
+std::vector<std::string> TextFile::splitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t nl = bytes.find('\n', start);
+        size_t end = nl == std::string_view::npos ? bytes.size() : nl;
+        size_t e = end;
+        if (e > start && bytes[e - 1] == '\r') --e;
+        lines.emplace_back(bytes.substr(start, e - start));
+        if (nl == std::string_view::npos) break;
+        start = nl + 1;
+    }
+    return lines;
+}
+
+namespace {
+bool writeAll(int fd, std::string_view bytes) {
+    const char* p = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t w = ::write(fd, p, left);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += w;
+        left -= static_cast<size_t>(w);
+    }
+    return true;
+}
+
+std::string tempNameFor(const std::string& path) {
+    auto slash = path.rfind('/');
+    std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    return dir + ".bv-tmp-XXXXXX";
+}
+
+bool writeTemp(const std::string& path, std::string_view bytes, std::string& tmp, std::string* error) {
+    tmp = tempNameFor(path);
+    int fd = ::mkstemp(tmp.data());
+    if (fd < 0) {
+        if (error) *error = std::strerror(errno);
+        return false;
+    }
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    int err = errno;
+    ok = (::close(fd) == 0) && ok;
+    if (!ok) {
+        if (error) *error = std::strerror(err ? err : errno);
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    ::chmod(tmp.c_str(), 0644);
+    return true;
+}
+}  // namespace
+
+bool TextFile::writeAtomic(const std::string& path, std::string_view bytes, std::string* error) {
+    std::string tmp;
+    if (!writeTemp(path, bytes, tmp, error)) return false;
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        if (error) *error = std::strerror(errno);
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool TextFile::writeNew(const std::string& path, std::string_view bytes, std::string* error) {
+    std::string tmp;
+    if (!writeTemp(path, bytes, tmp, error)) return false;
+    // link() fails with EEXIST when the name is taken, so two writers never
+    // share a name and a finished file appears whole.
+    if (::link(tmp.c_str(), path.c_str()) != 0) {
+        if (error) *error = std::strerror(errno);
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    ::unlink(tmp.c_str());
+    return true;
+}
+
+}  // namespace bv

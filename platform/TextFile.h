@@ -1,0 +1,28 @@
+#pragma once
+// TextFile: whole-file reading and safe writing shared by every file format.
+//
+// Formats are Windows-1252 text. Readers accept CRLF and LF line ends; writers
+// use CRLF, as the formats' own program writes them, so that files made here
+// read back byte for byte wherever the formats are read.
+// writeAtomic never leaves a half-written file: it writes a temporary file in the
+// same directory, flushes it and renames it over the target.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bv {
+
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+struct TextFile {
+    // False when the file cannot be opened or read.
+    static bool read(const std::string& path, std::string& bytes);
+    // Splits at LF; a CR before the LF is dropped; a last line without LF counts.
+    static std::vector<std::string> splitLines(std::string_view bytes);
+    // False (and the target untouched) when anything fails, with errno's text in `error`.
+    static bool writeAtomic(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+    // Like writeAtomic, but fails when `path` already exists (no overwrite, no race).
+    static bool writeNew(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+};
+
+}  // namespace bv
