@@ -1,6 +1,7 @@
 #include "shell/RuleFileLoader.h"
 
 #include "TempDir.h"
+#include "engine/Generator.h"
 #include "platform/ScriptedHost.h"
 
 #include <gtest/gtest.h>
@@ -312,6 +313,30 @@ TEST_F(RuleFileLoaderTest, DestinationCommand) {
     host.inputs.push_back(std::nullopt);
     EXPECT_FALSE(app->askDestinationDirectory());
     EXPECT_EQ(app->dirs.destination, "/srv/crucis");
+}
+
+// The loaded state is what the generator works with.
+TEST_F(RuleFileLoaderTest, LoadedStateFillsTheModel) {
+    writeModel(t / "m.ktd", 3, 2);  // a clue cell at (1, 1)
+    t.write("w.txt", "ab\r\nac\r\nbd\r\nxcd\r\n");
+    std::string skb = t.write("a.skb", "[Skabelon]\r\nModel=" + (t / "m.ktd") + "\r\nTrie=" + (t / "w.txt") +
+                                           "\r\nSprog=10\r\n");
+    auto app = makeApp();
+    ASSERT_TRUE(loadRuleFile(*app, host, skb));
+    app->random.seed(5);
+    const Kpoint& doc = app->document;
+    Simpelarr grid(doc.width(), doc.height(), &host);
+    for (int x = 1; x <= doc.width(); ++x)
+        for (int y = 1; y <= doc.height(); ++y)
+            if (doc.isClue(x, y)) grid.put(BLOCK, x - 1, y - 1);
+    Simpelarr routeGrid(grid);
+    ASSERT_TRUE(app->route.autoRoute(routeGrid));
+    ASSERT_TRUE(app->route.optimiseRoute(grid));
+    Generator gen(app->fillWorld());
+    ASSERT_EQ(gen.runFill(grid, false), 1);
+        // The only fill: AB over XCD, with AC and BD down.
+    EXPECT_EQ(grid.row(0), "#AB");
+    EXPECT_EQ(grid.row(1), "XCD");
 }
 
 TEST_F(RuleFileLoaderTest, StartUpState) {
