@@ -133,6 +133,14 @@ bool loadRuleFile(AppState& app, Host& host, const std::optional<std::string>& n
     return true;
 }
 
+std::optional<std::string> openRuleFile(AppState& app, Host& host) {
+    app.ruleFileName.clear();
+    auto chosen = host.chooseFile("Abrir", RuleFile::kFilter, false);
+    if (!chosen || chosen->empty()) return std::nullopt;
+    loadRuleFile(app, host, *chosen);
+    return chosen;
+}
+
 bool saveRuleFile(AppState& app, Host& host) {
     if (app.ruleFileName.size() < 2) return saveRuleFileAs(app, host);
     RuleFile::Names names{app.document.modelFileName(), app.dictionaryFileName, app.routeFileName,

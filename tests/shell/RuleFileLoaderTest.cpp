@@ -222,6 +222,24 @@ TEST_F(RuleFileLoaderTest, SaveWritesTheCurrentNamesAndALaterLoadSeesThem) {
     EXPECT_EQ(app->dirs.destination, "/new/out");
 }
 
+TEST_F(RuleFileLoaderTest, OpenThenCancelLeavesNoNameAndSaveAsksForOne) {
+    std::string skb = t.write("a.skb", "[Skabelon]\r\n");
+    auto app = makeApp();
+    host.inputs = {skb};
+    EXPECT_EQ(openRuleFile(*app, host), skb);
+    EXPECT_EQ(app->ruleFileName, skb);
+    EXPECT_EQ(app->loadCount, 1);
+    host.inputs = {std::nullopt};
+    EXPECT_EQ(openRuleFile(*app, host), std::nullopt);
+    EXPECT_EQ(app->ruleFileName, "");
+    EXPECT_EQ(app->loadCount, 1);
+    host.clear();
+    host.inputs = {std::nullopt};
+    EXPECT_FALSE(saveRuleFile(*app, host));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].kind, "file");
+}
+
 TEST_F(RuleFileLoaderTest, SaveWithoutANameAsksForOne) {
     auto app = makeApp();
     host.inputs.push_back(std::nullopt);  // cancelled
