@@ -367,3 +367,23 @@ TEST(Route, OptimiseReportsAMismatchingStopOnce) {
     // already, so the mismatching stop goes as a duplicate.
     EXPECT_EQ(describeStops(r), "1,1,a 0 1,2,d 0");
 }
+
+TEST(Route, BackJumpSearchGivesUpAfter249Places) {
+    // 400 isolated single cells: no slot is linked to another cell's slots, so
+    // every stop jumps back to the first stop, as long as it lies within 249 places.
+    Simpelarr g(40, 40, nullptr);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            if (x % 2 == 0 || y % 2 == 0) g.put(bv::BLOCK, x, y);
+    Route r;
+    for (int i = 0; i < 260; ++i) r.append(stopAt(1 + 2 * (i % 20), 1 + 2 * (i / 20), 0, 77));
+    r.append(stopAt(-1, -1, 0));
+    ASSERT_TRUE(r.optimiseRoute(g));
+    ASSERT_EQ(r.stopCount(), 260u);
+    EXPECT_EQ(r.stops()[0].rc, 77);
+    EXPECT_EQ(r.stops()[1].rc, 0);
+    EXPECT_EQ(r.stops()[100].rc, 99);
+    EXPECT_EQ(r.stops()[249].rc, 248);
+    EXPECT_EQ(r.stops()[250].rc, 77);  // the first stop is 250 places back
+    EXPECT_EQ(r.stops()[259].rc, 77);
+}
