@@ -72,7 +72,8 @@ TEST(FuzzyParametre, ReadAcceptsVersionsOneToFive) {
         {"6\t// Versions nummer\r\n1\r\n20\r\n30\r\n4\r\n5\r\n6\r\n7\r\n", false, "6\t// Versions nummer\n"},
         {"0\n1\n20\n30\n4\n5\n6\n7\n", false, "0\n"},
         {"version 4\n1\n20\n30\n4\n5\n6\n7\n", false, "version 4\n"},
-        {"", false, "\n"},
+        {"7", false, "7"},
+        {"", false, ""},
     };
     TempDir dir;
     for (const Case& c : cases) {
