@@ -1,5 +1,6 @@
 #include "anagram/AnagramSearch.h"
 
+#include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 
 #include <algorithm>
@@ -41,7 +42,8 @@ AnagramSearch::Result AnagramSearch::finish(std::string_view notFound) {
     r.limitReached = limitReached_;
     r.interrupted = interrupted_;
     if (answers_ == 0) {
-        out_.assign(notFound);
+        // Texts the search writes into the file are Windows-1252 like the answers.
+        out_ = Cp1252::fromUtf8(notFound);
         r.outcome = Outcome::NotFound;
     } else {
         r.outcome = Outcome::Answers;
