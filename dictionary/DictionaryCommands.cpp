@@ -1,7 +1,5 @@
 #include "dictionary/DictionaryCommands.h"
 
-#include "dictionary/WordFiles.h"
-
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -47,7 +45,7 @@ std::optional<std::string> DictionaryCommands::chooseFile(Host& host, std::strin
 }
 
 bool DictionaryCommands::open(std::unique_ptr<BogPoint>& current, const std::string& path, const Language& language,
-                              Host& host) {
+                              Host& host, LoadSummary* summary) {
     std::error_code ec;
     auto size = std::filesystem::file_size(path, ec);
     if (ec || !std::filesystem::is_regular_file(path, ec)) {
@@ -57,13 +55,13 @@ bool DictionaryCommands::open(std::unique_ptr<BogPoint>& current, const std::str
     const std::int64_t n = BogPoint::sizeForFile(static_cast<std::int64_t>(size));
     current.reset();
     current = std::make_unique<BogPoint>(n, language, host);
-    if (readsExtension(path)) loadWordFile(*current, path);
+    if (readsExtension(path)) loadWordFile(*current, path, summary);
     return true;
 }
 
-bool DictionaryCommands::add(BogPoint& current, const std::string& path) {
+bool DictionaryCommands::add(BogPoint& current, const std::string& path, LoadSummary* summary) {
     if (!readsExtension(path)) return false;
-    return loadWordFile(current, path);
+    return loadWordFile(current, path, summary);
 }
 
 bool DictionaryCommands::subtract(BogPoint& current, const std::string& path) {

@@ -15,6 +15,7 @@
 // whether the command did its work.
 #include "dictionary/BogPoint.h"
 #include "dictionary/Language.h"
+#include "dictionary/WordFiles.h"
 #include "platform/Host.h"
 #include "platform/Random.h"
 
@@ -69,10 +70,11 @@ public:
     // nothing (false). Otherwise the dictionary is replaced by a new one sized
     // for the file (its bytes / 5, at least 20000) and, when the extension is
     // accepted, filled from it; with any other extension it stays empty.
+    // `summary` (optional) is handed to loadWordFile, e.g. for a quiet load.
     static bool open(std::unique_ptr<BogPoint>& current, const std::string& path, const Language& language,
-                     Host& host);
+                     Host& host, LoadSummary* summary = nullptr);
     // Add and Subtract: nothing (false) unless the extension is accepted.
-    static bool add(BogPoint& current, const std::string& path);
+    static bool add(BogPoint& current, const std::string& path, LoadSummary* summary = nullptr);
     static bool subtract(BogPoint& current, const std::string& path);
     // Join: keeps only the words that `path` also holds, passing them through the
     // dictionary file `joinFile` into a fresh dictionary of 110000 words. When
