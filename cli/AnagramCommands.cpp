@@ -5,7 +5,7 @@
 //           [-o FILE] TEXT...
 //
 // Writes "anagram.txt" in the working directory (or FILE), and prints it when
-// stdout is a terminal. Ctrl-C ends a long search early; the answers found so
+// stdout is a terminal. Ctrl-C (or SIGTERM) ends a long search early; the answers found so
 // far are kept and the file is always whole.
 #include "anagram/AnagramSearch.h"
 #include "anagram/Anacon.h"
@@ -35,7 +35,8 @@ static_assert(std::atomic<bool>::is_always_lock_free, "the SIGINT handler needs 
 
 extern "C" void onInterrupt(int) { interruptRequested.store(true, std::memory_order_relaxed); }
 
-// Installs the SIGINT handler for its lifetime and restores the previous one.
+// Installs the handler for SIGINT (Ctrl-C) and SIGTERM for its lifetime and
+// restores the previous ones.
 class InterruptGuard {
 public:
     InterruptGuard() {
@@ -43,14 +44,19 @@ public:
         struct sigaction sa {};
         sa.sa_handler = onInterrupt;
         sigemptyset(&sa.sa_mask);
-        sigaction(SIGINT, &sa, &old_);
+        sigaction(SIGINT, &sa, &oldInt_);
+        sigaction(SIGTERM, &sa, &oldTerm_);
     }
-    ~InterruptGuard() { sigaction(SIGINT, &old_, nullptr); }
+    ~InterruptGuard() {
+        sigaction(SIGINT, &oldInt_, nullptr);
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+    }
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
 
 private:
-    struct sigaction old_ {};
+    struct sigaction oldInt_ {};
+    struct sigaction oldTerm_ {};
 };
 
 struct AnagramOptions {
