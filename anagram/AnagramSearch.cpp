@@ -219,4 +219,19 @@ AnagramSearch::Result AnagramSearch::anagramsWithListWord(std::string_view text,
     return finish(kNotFoundText);
 }
 
+AnagramSearch::Result AnagramSearch::anagramsWithVerbs(std::string_view text, Anacon& list,
+                                                      const std::string& verbsPath) {
+    list.loadWordList(verbsPath, language_, host_);
+    return anagramsWithListWord(text, list);
+}
+
+AnagramSearch::Result AnagramSearch::anagramsWithWordFile(std::string_view text, Anacon& list,
+                                                         const std::string& path) {
+    list.release();
+    list.loadWordList(path, language_, host_);
+    Result r = anagramsWithListWord(text, list);
+    list.release();
+    return r;
+}
+
 }  // namespace bv

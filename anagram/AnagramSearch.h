@@ -36,6 +36,7 @@ namespace bv {
 class AnagramSearch {
 public:
     static constexpr std::string_view kDefaultOutput = "anagram.txt";
+    static constexpr std::string_view kVerbsFile = "verbs.txt";
     static constexpr std::string_view kNotFoundText = "No pudo encontrar ningún anagrama para las palabras dadas";
     static constexpr std::string_view kNotFoundGivenText =
         "No pudo encontrar anagramas que cumplieran las condiciones - Pruebe a dar otra palabra, o "
@@ -72,6 +73,13 @@ public:
     Result anagramsWithWords(std::string_view text, std::string_view given);
     // One entry of the list, then words for the rest of the text.
     Result anagramsWithListWord(std::string_view text, const Anacon& list);
+    // The verb mode: the program's list, read from `verbsPath` unless it is
+    // loaded already, and kept for the next verb search.
+    Result anagramsWithVerbs(std::string_view text, Anacon& list,
+                             const std::string& verbsPath = std::string(kVerbsFile));
+    // The word-file mode: the list is read anew from `path` for this search and
+    // released afterwards (so the next verb search reads the verbs again).
+    Result anagramsWithWordFile(std::string_view text, Anacon& list, const std::string& path);
 
 private:
     bool begin(int letters);

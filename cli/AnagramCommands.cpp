@@ -112,10 +112,11 @@ void run(CliContext& ctx, const AnagramOptions& o, bool verbMode, bool givenMode
             r = search.anagramsWithWords(text, Cp1252::fromUtf8(o.given));
         } else if (verbMode || !o.list.empty()) {
             Anacon list;
-            const std::string path = verbMode ? (o.verbs.empty() ? std::string("verbs.txt") : o.verbs) : o.list;
-            list.loadWordList(path, language, ctx.host);
-            if (!list.loaded()) std::fprintf(stderr, "brisvane-cli: word list %s cannot be read\n", path.c_str());
-            r = search.anagramsWithListWord(text, list);
+            const std::string path =
+                verbMode ? (o.verbs.empty() ? std::string(AnagramSearch::kVerbsFile) : o.verbs) : o.list;
+            if (::access(path.c_str(), R_OK) != 0)
+                std::fprintf(stderr, "brisvane-cli: word list %s cannot be read\n", path.c_str());
+            r = verbMode ? search.anagramsWithVerbs(text, list, path) : search.anagramsWithWordFile(text, list, path);
         } else {
             r = search.anagramsOfText(text);
         }

@@ -119,5 +119,23 @@ TEST_F(AnaconTest, ListModeAnswersStartWithAnEntry) {
     EXPECT_EQ(readBytes(output()), "No pudo encontrar ning\xFAn anagrama para las palabras dadas");
 }
 
+TEST_F(AnaconTest, TheVerbListStaysWhileAWordFileIsReadForOneSearchOnly) {
+    addWords({"sol", "la", "mar"});
+    Anacon list;
+    const std::string verbs = writeList("verbs.txt", "amar\n");
+    AnagramSearch search(*dictionary, host, AnagramSettings::checked(2, 25, 6, 1000), output());
+
+    EXPECT_EQ(search.anagramsWithVerbs("amar sol", list, verbs).answers, 1);
+    EXPECT_THAT(answerLines(), ElementsAre("AMAR SOL"));
+    writeList("verbs.txt", "salar\n");  // the loaded list is used again, not the file
+    EXPECT_EQ(search.anagramsWithVerbs("amar sol", list, verbs).answers, 1);
+
+    EXPECT_EQ(search.anagramsWithWordFile("sol la", list, writeList("mine.txt", "sol\n")).answers, 1);
+    EXPECT_THAT(answerLines(), ElementsAre("SOL LA"));
+    EXPECT_FALSE(list.loaded());
+    EXPECT_EQ(search.anagramsWithVerbs("salar mar", list, verbs).answers, 1);  // read anew: SALAR
+    EXPECT_THAT(answerLines(), ElementsAre("SALAR MAR"));
+}
+
 }  // namespace
 }  // namespace bv::test
