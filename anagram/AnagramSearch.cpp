@@ -4,6 +4,7 @@
 #include "platform/TextFile.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace bv {
 
@@ -32,8 +33,11 @@ bool AnagramSearch::begin(int letters) {
     // room for any answer, reserved once so the recursion never allocates.
     answer_.assign(2 * static_cast<std::size_t>(std::max(letters, 0)) + 8, '\0');
     // Created (or emptied) before any work, so that a file that cannot be
-    // written ends the search at once.
-    return TextFile::writeAtomic(outputPath_, "");
+    // written ends the search at once. An empty file is whole; the result
+    // replaces it atomically at the end.
+    std::FILE* f = std::fopen(outputPath_.c_str(), "wb");
+    if (!f) return false;
+    return std::fclose(f) == 0;
 }
 
 AnagramSearch::Result AnagramSearch::finish(std::string_view notFound) {
