@@ -28,7 +28,7 @@ struct AnaTal {
 AnaTal countLetters(std::string_view text, const Language& language, int maxWords);
 // The same for a word already in letter codes (0x40..0x5F).
 AnaTal countCodes(std::string_view codes, int maxWords);
-// a - b place by place into `out`; false (out unspecified) when some count of b
+// a - b place by place into `out`; false (out not to be used) when some count of b
 // exceeds that of a. out.wordsLeft = a.wordsLeft - 1, out.set = 0.
 bool subtractLetters(const AnaTal& a, const AnaTal& b, AnaTal& out);
 
