@@ -2,6 +2,8 @@
 // AnagramSettings: the limits of one anagram search, as the anagram dialog (or
 // the command line) gives them. A value outside its accepted range is replaced
 // by the range's fallback, never rejected.
+#include <string_view>
+
 namespace bv {
 
 struct AnagramSettings {
@@ -17,6 +19,10 @@ struct AnagramSettings {
 
     // The settings a search takes from the four values read from the dialog.
     static AnagramSettings checked(int minLength, int maxLength, int maxWords, int maxAnswers);
+    // The same from the texts the dialog's lists show: the first 3 characters
+    // (5 for the answers) read as a decimal number, no digits giving 0.
+    static AnagramSettings fromTexts(std::string_view minLength, std::string_view maxLength,
+                                     std::string_view maxWords, std::string_view maxAnswers);
 };
 
 }  // namespace bv

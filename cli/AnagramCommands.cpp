@@ -171,7 +171,8 @@ void addAnagramCommands(CLI::App& app, CliContext& ctx) {
     auto* given = cmd->add_option("--given", o->given, "Words every answer must contain (they count as one word)");
     auto* verbs = cmd->add_option("--verbs", o->verbs,
                                   "Every answer starts with a word of this list (default verbs.txt in the working "
-                                  "directory; data/verbs.txt ships a Spanish one)")
+                                  "directory; data/verbs.txt ships a Spanish one). Write --verbs=FILE, or put "
+                                  "--verbs after TEXT, so that it does not take the text's first word")
                       ->expected(0, 1);
     auto* list = cmd->add_option("--list", o->list, "Every answer starts with a word of this word list");
     given->excludes(verbs)->excludes(list);
