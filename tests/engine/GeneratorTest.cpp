@@ -192,6 +192,54 @@ INSTANTIATE_TEST_SUITE_P(Grids, RealFill,
                                            FillCase{"singles", {"...#.", "#....", "...#."}}),
                          [](const auto& tp) { return std::string(tp.param.name); });
 
+// Two hundred independent slots on a 40 x 40 grid: the deepest recursion a
+// route of this size gives, and every word different.
+TEST(Generator, LongRouteFillsWithoutRepeatingAWord) {
+    World w;
+    w.addWords(testwords::kThree);
+    std::vector<std::string> rows;
+    std::vector<StopSpec> stops;
+    for (int y = 0; y < 40; ++y) {
+        if (y % 2 == 1) {
+            rows.push_back(std::string(40, '#'));
+            continue;
+        }
+        rows.push_back("...#...#...#...#...#...#...#...#...#...#");
+        for (int x = 0; x < 40; x += 4) stops.push_back({x, y, 0, 0});
+    }
+    Simpelarr grid = makeGrid(rows, &w.host);
+    setRoute(w.route, stops);
+    ASSERT_EQ(runFill(w.fw, grid, false), 1);
+    std::set<std::string> distinct;
+    for (const std::string& word : wordsOf(grid)) {
+        EXPECT_TRUE(w.words.count(word)) << word;
+        EXPECT_TRUE(distinct.insert(word).second) << word;
+    }
+    EXPECT_EQ(distinct.size(), 200u);
+}
+
+// A clock that moves on by 5 ms every time it is read.
+struct SteppingClock : TickClock {
+    uint32_t now = 0;
+    uint32_t ticks() override { return now += 5; }
+};
+
+TEST(Generator, TimeAtEachStopIsAddedToItsElapsed) {
+    World w;
+    w.addWords("CAT DOG");
+    SteppingClock clock;
+    FillWorld fw = w.fw;
+    FillWorld timed{fw.dictionary, fw.rotor, fw.route, fw.params, fw.random, clock, fw.runState, fw.counters, fw.simpleMenu};
+    Simpelarr grid = makeGrid({"CAT", "###", "..."}, &w.host);
+    setRoute(w.route, {{0, 0, 0, 0}, {0, 2, 0, 0}, {0, 2, 0, 0}});
+    EXPECT_EQ(runFill(timed, grid, false), 1);
+    for (const Vejstop& s : w.route.stops()) {
+        if (!s.isEndMarker()) {
+            EXPECT_EQ(s.elapsed, 5);
+        }
+    }
+}
+
 TEST(Generator, RouteStartingWithItsEndMarkerFillsNothingAndSucceeds) {
     World w;
     w.addWords("CAT DOG");
