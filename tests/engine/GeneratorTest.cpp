@@ -485,18 +485,35 @@ TEST(Generator, SimpleMenuShowsProgressAtEveryCheckAndCountsTimedReturns) {
     EXPECT_EQ(w.state.visitCounter, 3u);
 }
 
-TEST(Generator, FailedSeededRunLeavesTheSeedLettersOnly) {
-    const std::vector<std::string> rows{".....", "#####", "....#", "#####", "..###"};
+// A run that fails (no fill, or Esc) leaves exactly the seed letters behind.
+class FailedSeededRun : public ::testing::TestWithParam<bool> {};
+
+TEST_P(FailedSeededRun, LeavesTheSeedLettersOnly) {
+    const bool esc = GetParam();
+    // Without Esc the last stop's row (two cells, no two-letter words) can never
+    // fill; with Esc the key is taken at the last stop, after two words are placed.
+    const std::vector<std::string> rows{esc ? "....." : "..###", "#####", "....#", "#####", "...##"};
     auto prepare = [&](World& w) {
-        w.addWords("APPLE BERRY CHILI DATE FIGS");
-        setRoute(w.route, {{0, 0, 0, 0}, {0, 2, 0, 0}, {0, 4, 0, 0}});
+        w.addWords(testwords::kThree);
+        w.addWords(testwords::kFour);
+        w.addWords("APPLE BERRY CHILI DATES FIGGY LEMON MANGO");
+        setRoute(w.route, {{0, 2, 0, 0}, {0, 4, 0, 0}, {0, 0, 0, 0}});
         w.route.seedA = {0, 0, 0};
-        w.route.seedB = {1, 2, 0};
+        w.route.seedB = {1, 4, 0};
     };
     World w(99);
     prepare(w);
+    if (esc) {
+        w.host.keys.push_back(kKeyEsc);
+        w.state.visitCounter = Generator::kCheckBit - 3;
+    }
     Simpelarr grid = makeGrid(rows, &w.host);
-    EXPECT_EQ(runFill(w.fw, grid, true), 0);
+    const int result = runFill(w.fw, grid, true);
+    if (esc) {
+        EXPECT_LT(result, Generator::kUserLimit);
+    } else {
+        EXPECT_EQ(result, 0);
+    }
 
     // The same seed letters, put by hand from the same random sequence.
     World again(99);
@@ -504,11 +521,16 @@ TEST(Generator, FailedSeededRunLeavesTheSeedLettersOnly) {
     Simpelarr expected = makeGrid(rows, &again.host);
     expected.deriveSlots();
     Generator g(again.fw);
-    g.seedLetter(expected, 0, 0, 0);
-    g.seedLetter(expected, 1, 2, 0);
+    g.seedLetter(expected, 0, 2, 0);
+    g.seedLetter(expected, 1, 4, 0);
     EXPECT_EQ(rowsOf(grid), rowsOf(expected));
+    if (esc) {
+        EXPECT_EQ(w.route.stops()[2].visits, 1);  // taken at the third stop's first visit
+    }
     EXPECT_NE(rowsOf(expected), makeGrid(rows, nullptr).rowTexts());
 }
+
+INSTANTIATE_TEST_SUITE_P(NoFillOrEsc, FailedSeededRun, ::testing::Bool());
 
 TEST(Generator, SeedLetterPutsOneLetterIntoTheSlotAndKeepsLetters) {
     World w;
