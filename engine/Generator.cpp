@@ -182,6 +182,7 @@ void Generator::startCollecting(GrepPak& list) {
 }
 
 bool Generator::takeCandidate(const char* codes) {
+    if (collecting_ == nullptr) return false;
     GrepPak& list = *collecting_;
     // samlMax words of the slot's length must fit the buffer; a larger value read
     // from a parameter file is held to what fits instead of writing past it.
