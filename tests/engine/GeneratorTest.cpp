@@ -555,6 +555,29 @@ TEST(Generator, SeedLetterPutsOneLetterIntoTheSlotAndKeepsLetters) {
     EXPECT_EQ(full.row(0), "ABCD");
 }
 
+// The two seed slots cross: whatever cells the letters fall on, the second
+// seed never takes away the first one's letter.
+TEST(Generator, SecondSeedKeepsTheFirstSeedsLetter) {
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        auto seeded = [&](SeedPosition b) {
+            World w(seed);
+            setRoute(w.route, {});
+            w.route.seedA = {1, 0, 0};  // the top row
+            w.route.seedB = b;
+            Simpelarr grid = makeGrid({"...", "...", "..."}, &w.host);
+            EXPECT_EQ(runFill(w.fw, grid, true), 1);
+            return rowsOf(grid);
+        };
+        const std::vector<std::string> first = seeded({-1, 0, 0});
+        const std::vector<std::string> both = seeded({1, 0, 1});  // the middle column
+        for (std::size_t y = 0; y < 3; ++y)
+            for (std::size_t x = 0; x < 3; ++x)
+                if (first[y][x] != BLANK) {
+                    EXPECT_EQ(both[y][x], first[y][x]) << "seed " << seed;
+                }
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Candidate lists
 
