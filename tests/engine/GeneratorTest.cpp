@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -238,6 +239,21 @@ TEST(Generator, TimeAtEachStopIsAddedToItsElapsed) {
             EXPECT_EQ(s.elapsed, 5);
         }
     }
+}
+
+TEST(Generator, StopStatisticsStayAtTheirMaximum) {
+    World w;
+    w.addWords("CAT DOG");
+    SteppingClock clock;
+    FillWorld fw = w.fw;
+    FillWorld timed{fw.dictionary, fw.rotor, fw.route, fw.params, fw.random, clock, fw.runState, fw.counters, fw.simpleMenu};
+    Simpelarr grid = makeGrid({"..."}, &w.host);
+    setRoute(w.route, {{0, 0, 0, 0}});
+    w.route.stops()[0].visits = INT32_MAX;
+    w.route.stops()[0].elapsed = INT32_MAX - 1;
+    EXPECT_EQ(runFill(timed, grid, false), 1);
+    EXPECT_EQ(w.route.stops()[0].visits, INT32_MAX);
+    EXPECT_EQ(w.route.stops()[0].elapsed, INT32_MAX);
 }
 
 TEST(Generator, RouteStartingWithItsEndMarkerFillsNothingAndSucceeds) {
