@@ -99,11 +99,23 @@ std::uint16_t encodeDicChar(unsigned char c, std::uint16_t filler) {
     return g;
 }
 
+namespace {
+// The character bits carried by each half of a group, looked up per byte.
+struct DecodeTables {
+    unsigned char lo[256], hi[256];
+    constexpr DecodeTables() : lo(), hi() {
+        for (int b = 0; b < 256; ++b)
+            for (int i = 0; i < 8; ++i) {
+                if (kGroupBit[i] < 8 && (b & (1 << kGroupBit[i]))) lo[b] |= static_cast<unsigned char>(1 << i);
+                if (kGroupBit[i] >= 8 && (b & (1 << (kGroupBit[i] - 8)))) hi[b] |= static_cast<unsigned char>(1 << i);
+            }
+    }
+};
+constexpr DecodeTables kDecode;
+}  // namespace
+
 unsigned char decodeDicChar(std::uint16_t group) {
-    unsigned c = 0;
-    for (int i = 0; i < 8; ++i)
-        if (group & (1u << kGroupBit[i])) c |= 1u << i;
-    return static_cast<unsigned char>(c);
+    return static_cast<unsigned char>(kDecode.lo[group & 0xFF] | kDecode.hi[group >> 8]);
 }
 
 bool loadWordFile(BogPoint& dictionary, const std::string& path, LoadSummary* summary) {
