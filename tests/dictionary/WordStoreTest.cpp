@@ -290,6 +290,30 @@ TEST(WordStoreTest, HugeSizesAreCappedToWhatALinkCanAddress) {
     EXPECT_TRUE(host.messages.empty());
 }
 
+// Lists of 65535 words or more are still chosen and walked: a pattern whose
+// known letters all sit on such lists must not look letterless.
+TEST(WordStoreTest, VeryLongListsAreStillSearched) {
+    ScriptedHost host;
+    Ordstribe s(6, 150000, 500, &host);
+    char word[7] = {};
+    for (int i = 0; i < 70000; ++i) {
+        for (int k = 0, v = i; k < 4; ++k, v /= 26) word[1 + k] = static_cast<char>('A' + v % 26);
+        word[0] = word[5] = 'A';
+        ASSERT_TRUE(s.insertCodes(word));
+        word[0] = word[5] = 'B';
+        ASSERT_TRUE(s.insertCodes(word));
+    }
+    ASSERT_EQ(s.list(0, 'A').count, 70000);
+    EXPECT_FALSE(s.matchesPattern("A    B"));
+    EXPECT_TRUE(s.matchesPattern("A    A"));
+    LetterSet set = 0;
+    EXPECT_FALSE(s.lettersAt("A    B", 1, 6, set));
+    EXPECT_EQ(set, 0u);
+    EXPECT_TRUE(s.lettersAt("A    A", 1, 6, set));
+    EXPECT_EQ(set, (LetterSet{1} << 27) - 2);  // A..Z
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST(WordStoreTest, RarestPositionTiesKeepTheLeftmost) {
     World w;
     for (const char* word : {"ABCD", "ABCE", "XBCF", "XYCG"}) w.dict.addWord(word);
