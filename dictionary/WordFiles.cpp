@@ -171,18 +171,21 @@ bool saveDicFile(const BogPoint& dictionary, const std::string& path, Random& ra
     return ok;
 }
 
-void filterWordFile(BogPoint& dictionary, const std::string& inPath, const std::string& outPath, Random& random) {
+bool filterWordFile(BogPoint& dictionary, const std::string& inPath, const std::string& outPath, Random& random) {
     std::string bytes;
     bool in = readFile(inPath, bytes);
     File out(in ? std::fopen(outPath.c_str(), "wb") : nullptr);
     if (!in || !out) {
         dictionary.host().report(kOpenFailed, inPath, Icon::Error);
-        return;
+        return false;
     }
     bool ok = std::fputc('=', out.get()) != EOF;
     readWords(dictionary.language(), bytes, [&](std::string_view word) {
         if (ok && dictionary.hasWord(word)) ok = putWord(out.get(), word, random);
     });
+    ok = (std::fclose(out.release()) == 0) && ok;
+    if (!ok) dictionary.host().report(kSaveFailed, outPath, Icon::Error);
+    return ok;
 }
 
 void subtractWordFile(BogPoint& dictionary, const std::string& path) {
