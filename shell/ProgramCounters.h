@@ -3,19 +3,16 @@
 // Owned by the application state; the batch layer updates them, the generator
 // shows them, the shell resets savedCount when it starts a counted run. None of
 // them is ever reset otherwise during the program's life.
-#include <cstdint>
-#include <ctime>
-#include <string>
+//
+// The fill engine cannot see the shell, so the counters are the engine's two
+// records joined: RunCounters (savedCount, attemptCount, attemptStart; shown by
+// the generator) and BatchState (targetCount, nameCounter, lastBasicPath; kept by
+// the batches). A ProgramCounters is handed to the engine as either.
+#include "engine/BatchState.h"
+#include "engine/RunCounters.h"
 
 namespace bv {
 
-struct ProgramCounters {
-    std::int32_t savedCount = 0;    // basic crosswords saved so far
-    std::int32_t attemptCount = 0;  // fill attempts so far, successful or not
-    std::time_t attemptStart = 0;   // when the current attempt started
-    std::int32_t targetCount = 1000;  // with the simple menu a run stops here
-    std::int32_t nameCounter = 0;     // number part of the next basic-crossword name to try
-    std::string lastBasicPath;        // full path of the basic crossword saved last
-};
+struct ProgramCounters : RunCounters, BatchState {};
 
 }  // namespace bv
