@@ -2,6 +2,7 @@
 // crossword files as text, and making model files from grid pictures.
 #include "cli/CliCommands.h"
 #include "cli/InterruptibleHost.h"
+#include "cli/WorkTickClock.h"
 
 #include "documents/Kpoint.h"
 #include "documents/KpointModel.h"
@@ -82,8 +83,13 @@ int runBuild(const BuildOptions& o, ConsoleHost& console) {
     AppState app(host);
     if (!loadRuleFile(app, host, o.rules)) return 1;
 
-    if (o.seed) app.random.seed(*o.seed);
-    else app.random.seedFromClock();
+    if (o.seed) {
+        app.random.seed(*o.seed);
+        // A given seed promises the same crosswords: time the returns by work done.
+        app.clock = std::make_unique<WorkTickClock>();
+    } else {
+        app.random.seedFromClock();
+    }
 
     if (o.autoRoute) {
         // As a counted run does: a fresh route for the model, then its back-jump counts.
