@@ -2,6 +2,7 @@
 // crossword files as text, and making model files from grid pictures.
 #include "cli/CliCommands.h"
 #include "cli/InterruptibleHost.h"
+#include "cli/ParallelBuild.h"
 #include "cli/WorkTickClock.h"
 
 #include "documents/Kpoint.h"
@@ -15,13 +16,17 @@
 #include "shell/AppState.h"
 #include "shell/RuleFileLoader.h"
 
+#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace bv::cli {
 
@@ -76,6 +81,8 @@ struct BuildOptions {
     bool autoRoute = false;
     bool print = false;
     int maxAttempts = 0;
+    int jobs = 1;
+    bool timings = false;
 };
 
 int runBuild(const BuildOptions& o, ConsoleHost& console) {
@@ -105,20 +112,40 @@ int runBuild(const BuildOptions& o, ConsoleHost& console) {
     outDir = fs::absolute(outDir, ec).lexically_normal().string();
     const std::string startDir = AppDirectories::currentDirectory();
 
-    app.simpleMenu = true;  // the run stops at the requested count
-    app.counters.savedCount = 0;
-    app.counters.targetCount = o.count;
-    const int startAttempts = app.counters.attemptCount;
-
-    BasicBatch batch(app.fillWorld(), app.counters, app.counters, host);
-    batch.onSaved = [&](const std::string& path) {
-        console.endLiveLine();
-        if (o.print) {
-            if (!printBasicFile(path)) std::printf("%s\n", path.c_str());
-        } else {
-            std::printf("%s\n", path.c_str());
+    // One run (or one worker's share of a parallel run): `count` crosswords.
+    auto runShare = [&](int count, std::optional<unsigned> seed, const std::string& who) -> WorkerResult {
+        if (o.jobs > 1) {
+            if (seed) {
+                app.random.seed(*seed);
+                app.clock = std::make_unique<WorkTickClock>();
+            } else {
+                app.random.seed(static_cast<unsigned>(std::time(nullptr)) ^
+                                (static_cast<unsigned>(::getpid()) * 2654435761u));
+            }
         }
-        std::fflush(stdout);
+        app.simpleMenu = true;  // the run stops at the requested count
+        app.counters.savedCount = 0;
+        app.counters.targetCount = count;
+        const int startAttempts = app.counters.attemptCount;
+
+        BasicBatch batch(app.fillWorld(), app.counters, app.counters, host);
+        auto lastSaved = std::chrono::steady_clock::now();
+        batch.onSaved = [&](const std::string& path) {
+            console.endLiveLine();
+            if (o.timings) {
+                // Time of this fill: from the previous save (or the start of the
+                // batch, after loading) to this save, attempts and file included.
+                const auto now = std::chrono::steady_clock::now();
+                std::fprintf(stderr, "brisvane-cli: fill %d %.3f ms%s\n", app.counters.savedCount,
+                             std::chrono::duration<double, std::milli>(now - lastSaved).count(), who.c_str());
+                lastSaved = now;
+            }
+            if (o.print) {
+                if (!printBasicFile(path)) std::printf("%s\n", path.c_str());
+            } else {
+                std::printf("%s\n", path.c_str());
+            }
+            std::fflush(stdout);
     };
     batch.keepGoing = [&] {
         return o.maxAttempts <= 0 || app.counters.attemptCount - startAttempts < o.maxAttempts;
@@ -127,7 +154,8 @@ int runBuild(const BuildOptions& o, ConsoleHost& console) {
     KpointModel model(app.document);
     host.install();
     console.enableKeys();
-    if (o.count > 0) batch.runGeneration(model, outDir, o.keepLetters);
+    lastSaved = std::chrono::steady_clock::now();
+    if (count > 0) batch.runGeneration(model, outDir, o.keepLetters);
     console.disableKeys();
     const bool interrupted = InterruptibleHost::interrupted();
     host.uninstall();
@@ -137,10 +165,22 @@ int runBuild(const BuildOptions& o, ConsoleHost& console) {
     if (AppDirectories::currentDirectory() != startDir) fs::current_path(startDir, ec);
 
     const int attempts = app.counters.attemptCount - startAttempts;
-    std::fprintf(stderr, "brisvane-cli: %s: saved %d of %d crossword(s) in %s after %d attempt(s)\n",
-                 interrupted ? "interrupted" : "done", app.counters.savedCount, o.count, outDir.c_str(), attempts);
-    if (interrupted) return 130;
-    return app.counters.savedCount >= o.count ? 0 : 1;
+    std::fprintf(stderr, "brisvane-cli: %s%s: saved %d of %d crossword(s) in %s after %d attempt(s)\n",
+                 interrupted ? "interrupted" : "done", who.c_str(), app.counters.savedCount, count, outDir.c_str(),
+                 attempts);
+    const int saved = app.counters.savedCount;
+    if (interrupted) return WorkerResult{130, saved};
+    return WorkerResult{saved >= count ? 0 : 1, saved};
+    };
+
+    if (o.jobs <= 1) return runShare(o.count, o.seed, "").exitCode;
+    int saved = 0;
+    const int code = runWorkers(o.jobs, o.count, o.seed, [&](const WorkerPlan& plan) {
+        return runShare(plan.count, plan.seed, " (worker " + std::to_string(plan.index + 1) + ")");
+    }, &saved);
+    std::fprintf(stderr, "brisvane-cli: %d workers saved %d of %d crossword(s) in %s\n", o.jobs, saved, o.count,
+                 outDir.c_str());
+    return code;
 }
 
 int runShow(const std::string& path, int languageNumber, ConsoleHost& host) {
@@ -210,6 +250,9 @@ void addBuildCommands(CLI::App& app, CliContext& ctx) {
     build->add_flag("--print", opts->print, "Print each crossword as text to stdout");
     build->add_option("--max-attempts", opts->maxAttempts, "Stop after this many fill attempts (0: no limit)")
         ->check(CLI::NonNegativeNumber);
+    build->add_option("-j,--jobs", opts->jobs, "Worker processes building at the same time (default 1)")
+        ->check(CLI::Range(1, 64));
+    build->add_flag("--timings", opts->timings, "Report the time of each fill on stderr");
     build->callback([opts, &ctx] { ctx.exitCode = runBuild(*opts, ctx.host); });
 
     auto showPath = std::make_shared<std::string>();
