@@ -143,22 +143,42 @@ void BogPoint::collectCandidates(Rotor& rotor, int length, std::string_view patt
     const Ordstribe::Rarest r = s.chooseRarest(codes, length);
     char word[kMaxLength + 1];
 
+    // The tests a word must pass, made once per call: at a blank position its
+    // letter must be in that position's set (a set holding every letter tests
+    // nothing), at a known position (only when `full`) it must equal the
+    // pattern's. They are a plain conjunction, so their order changes no answer.
+    int blankPos[kMaxLength], knownPos[kMaxLength];
+    LetterSet blankSet[kMaxLength];
+    std::uint32_t knownCode[kMaxLength];
+    int blanks = 0, knowns = 0;
+    for (int i = 0; i < end; ++i) {
+        if (codes[i] == ' ') {
+            if (sets[i] != ~LetterSet{0}) {
+                blankPos[blanks] = i;
+                blankSet[blanks++] = sets[i];
+            }
+        } else if (i != r.p1 && i != r.p2) {
+            knownPos[knowns] = i;
+            knownCode[knowns++] = static_cast<unsigned char>(codes[i]);
+        }
+    }
+    const std::uint32_t code1 = static_cast<unsigned char>(codes[r.p1]);
+    const std::uint32_t code2 = static_cast<unsigned char>(codes[r.p2]);
+    const int L = length;
+
     // Walks one list, offering every word whose letters at the blank positions
     // are in their sets (and, with `full`, that agrees with the known letters).
     auto walk = [&](int p, int letter, bool full) -> bool {
         const Bogstavliste& l = s.list(p, letter);
         for (const std::uint32_t* cell = l.head; cell != nullptr;) {
             const std::uint32_t* w = cell - p;
-            bool ok = !full || ((w[r.p1] >> 24) == static_cast<unsigned char>(codes[r.p1]) &&
-                                (w[r.p2] >> 24) == static_cast<unsigned char>(codes[r.p2]));
-            for (int i = 0; ok && i < end; ++i) {
-                if (codes[i] == ' ')
-                    ok = inSet(sets[i], w[i]);
-                else if (full)
-                    ok = (w[i] >> 24) == static_cast<unsigned char>(codes[i]);
-            }
+            bool ok = !full || ((w[r.p1] >> 24) == code1 && (w[r.p2] >> 24) == code2);
+            for (int k = 0; ok && k < blanks; ++k) ok = inSet(blankSet[k], w[blankPos[k]]);
+            if (full)
+                for (int k = 0; ok && k < knowns; ++k) ok = (w[knownPos[k]] >> 24) == knownCode[k];
             if (ok) {
-                s.wordAt(cell, p, word);
+                for (int i = 0; i < L; ++i) word[i] = static_cast<char>(w[i] >> 24);
+                word[L] = '\0';
                 if (!visitor(word)) return false;
             }
             std::uint32_t link = *cell & Ordstribe::kLinkMask;

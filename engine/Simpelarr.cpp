@@ -30,6 +30,7 @@ Simpelarr& Simpelarr::operator=(const Simpelarr& other) {
         host_ = other.host_;
         std::memcpy(rows_, other.rows_, sizeof rows_);
         slots_.clear();
+        tablesValid_ = false;
     }
     return *this;
 }
@@ -41,6 +42,7 @@ void Simpelarr::report(std::string_view text, std::string_view caption, Icon ico
 void Simpelarr::put(char c, int x, int y) {
     if (c == 0) return;
     if (inside(x, y)) {
+        if ((rows_[y][x] == BLOCK) != (c == BLOCK)) tablesValid_ = false;
         rows_[y][x] = c;
         return;
     }
@@ -100,6 +102,7 @@ bool Simpelarr::checkRuns() const {
 
 bool Simpelarr::deriveSlots() {
     slots_.clear();
+    tablesValid_ = false;
     if (longestRun() > EtOrd::kMaxLen) return false;
     // Runs are found in creation order (across runs row by row, then down runs
     // column by column); the list order is the reverse, as if each new slot were
@@ -122,12 +125,58 @@ bool Simpelarr::deriveSlots() {
         for (int y = 0; y < height_; ++y)
             if (rows_[y][x] != BLOCK && (y == 0 || rows_[y - 1][x] == BLOCK)) addRun(x, y, kDown);
     std::reverse(slots_.begin(), slots_.end());
+    buildTables();
     return true;
+}
+
+void Simpelarr::buildTables() {
+    // At most 2 x 40 x 40 / 2 slots, so an index fits 16 bits.
+    std::int16_t startSlot[2][kMaxSide][kMaxSide];
+    std::memset(startSlot, 0xFF, sizeof startSlot);
+    for (std::size_t i = slots_.size(); i-- > 0;) {  // the first in list order wins
+        const EtOrd& s = slots_[i];
+        if (inside(s.x, s.y)) startSlot[s.ret][s.y][s.x] = static_cast<std::int16_t>(i);
+    }
+    // slotAt's walk moves a cell back while the cell before it is not BLOCK (the
+    // cell itself may be one) and takes the slot starting there.
+    for (int y = 0; y < height_; ++y) {
+        int start = 0;
+        for (int x = 0; x < width_; ++x) {
+            if (x == 0 || rows_[y][x - 1] == BLOCK) start = x;
+            cellSlot_[kAcross][y][x] = startSlot[kAcross][y][start];
+        }
+    }
+    for (int x = 0; x < width_; ++x) {
+        int start = 0;
+        for (int y = 0; y < height_; ++y) {
+            if (y == 0 || rows_[y - 1][x] == BLOCK) start = y;
+            cellSlot_[kDown][y][x] = startSlot[kDown][start][x];
+        }
+    }
+    byLength_.resize(slots_.size());
+    int counts[EtOrd::kMaxLen + 2] = {};
+    for (const EtOrd& s : slots_) ++counts[s.len];
+    lengthStart_[0] = 0;
+    for (int n = 0; n <= EtOrd::kMaxLen; ++n) lengthStart_[n + 1] = static_cast<std::int16_t>(lengthStart_[n] + counts[n]);
+    int fill[EtOrd::kMaxLen + 1];
+    for (int n = 0; n <= EtOrd::kMaxLen; ++n) fill[n] = lengthStart_[n];
+    for (std::size_t i = 0; i < slots_.size(); ++i) byLength_[fill[slots_[i].len]++] = static_cast<std::int16_t>(i);
+    tablesValid_ = true;
 }
 
 EtOrd* Simpelarr::slotAt(int x, int y, int ret) {
     if (ret != kAcross && ret != kDown) return nullptr;
     if (x < 0 || y < 0) return nullptr;
+    if (tablesValid_) {
+        // A slot that starts at (x, y) is the one the table names for that cell;
+        // a position past the edge is clamped as the walk clamps it.
+        const int i = cellSlot_[ret][std::min(y, height_ - 1)][std::min(x, width_ - 1)];
+        return i < 0 ? nullptr : &slots_[static_cast<std::size_t>(i)];
+    }
+    return slotAtByWalk(x, y, ret);
+}
+
+EtOrd* Simpelarr::slotAtByWalk(int x, int y, int ret) {
     for (EtOrd& s : slots_)
         if (s.ret == ret && s.x == x && s.y == y) return &s;
     y = std::min(y, height_ - 1);
@@ -156,16 +205,27 @@ EtOrd& Simpelarr::refreshSlot(EtOrd& slot) const {
         std::memset(slot.letters, 0, sizeof slot.letters);
         return slot;
     }
-    const int dx = slot.ret != kAcross ? 0 : 1, dy = 1 - dx;
-    while ((dy ? slot.y : slot.x) > 0 && rows_[slot.y - dy][slot.x - dx] != BLOCK) {
-        slot.x -= dx;
-        slot.y -= dy;
+    // Cells never hold a zero, so clearing the whole field first and copying the
+    // run over it leaves the same bytes as copying and clearing the rest.
+    std::memset(slot.letters, 0, sizeof slot.letters);
+    const char* cell;
+    std::ptrdiff_t step;
+    int limit;
+    if (slot.ret != kAcross) {
+        while (slot.y > 0 && rows_[slot.y - 1][slot.x] != BLOCK) --slot.y;
+        cell = &rows_[slot.y][slot.x];
+        step = kMaxSide + 1;
+        limit = height_ - slot.y;
+    } else {
+        while (slot.x > 0 && rows_[slot.y][slot.x - 1] != BLOCK) --slot.x;
+        cell = &rows_[slot.y][slot.x];
+        step = 1;
+        limit = width_ - slot.x;
     }
+    // The run ends at a BLOCK cell, the edge, or where `letters` is full.
+    limit = std::min(limit, EtOrd::kMaxLen);
     int n = 0;
-    for (int cx = slot.x, cy = slot.y; n < EtOrd::kMaxLen && inside(cx, cy) && rows_[cy][cx] != BLOCK;
-         cx += dx, cy += dy)
-        slot.letters[n++] = rows_[cy][cx];
-    std::memset(slot.letters + n, 0, sizeof slot.letters - static_cast<std::size_t>(n));
+    for (; n < limit && *cell != BLOCK; ++n, cell += step) slot.letters[n] = *cell;
     slot.len = n;
     return slot;
 }
@@ -180,18 +240,32 @@ void Simpelarr::placeWord(const EtOrd& slot) {
         return;
     }
     const std::string_view w = slot.word();
-    for (std::size_t i = 0; i < w.size() && start + static_cast<int>(i) < limit; ++i) {
-        if (down)
-            rows_[slot.y + static_cast<int>(i)][slot.x] = w[i];
-        else
-            rows_[slot.y][slot.x + static_cast<int>(i)] = w[i];
+    const std::size_t n = std::min<std::size_t>(w.size(), static_cast<std::size_t>(limit - start));
+    char* cell = &rows_[slot.y][slot.x];
+    const std::ptrdiff_t step = down ? kMaxSide + 1 : 1;
+    for (std::size_t i = 0; i < n; ++i, cell += step) {
+        // Writing a BLOCK, or over one, changes the runs the tables were made from.
+        if (w[i] == BLOCK || *cell == BLOCK) tablesValid_ = false;
+        *cell = w[i];
     }
 }
 
-bool Simpelarr::hasBlank(const EtOrd& slot) { return slot.word().find(BLANK) != std::string_view::npos; }
-
 bool Simpelarr::isDuplicate(const EtOrd& slot) const {
     const std::string_view w = slot.word();
+    if (!tablesValid_ || slot.len < 0 || slot.len > EtOrd::kMaxLen) return isDuplicateByWalk(slot, w);
+    // Only the slots of the same length can match; `s.word() == w` spelled out,
+    // since w holds no zero: the same characters and a zero (or the end of the
+    // text) right after them.
+    const std::size_t n = w.size();
+    for (int k = lengthStart_[slot.len]; k < lengthStart_[slot.len + 1]; ++k) {
+        const EtOrd& s = slots_[static_cast<std::size_t>(byLength_[static_cast<std::size_t>(k)])];
+        if (&s == &slot || s.len != slot.len || s.letters[0] != slot.letters[0]) continue;
+        if (std::memcmp(s.letters, w.data(), n) == 0 && (n >= EtOrd::kMaxLen || s.letters[n] == 0)) return true;
+    }
+    return false;
+}
+
+bool Simpelarr::isDuplicateByWalk(const EtOrd& slot, std::string_view w) const {
     for (const EtOrd& s : slots_) {
         if (&s == &slot || s.len != slot.len || s.letters[0] != slot.letters[0]) continue;
         if (s.word() == w) return true;

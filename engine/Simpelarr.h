@@ -17,6 +17,14 @@
 // assignment or destruction. Copying a grid copies size, cells and host, never the
 // slot list.
 //
+// Slot look-up is by table: deriveSlots() records, for every cell and direction,
+// the slot that findSlot's walk of the list would return, and for every length
+// the slots of that length. The tables answer exactly as the walks do as long as
+// the clue cells are the ones the slots were derived from and slot positions are
+// changed only by refreshSlot() (which keeps a slot at the start of its run).
+// Any change of a cell to or from BLOCK through put() or placeWord() drops the
+// tables, and the look-ups walk the list again until the next deriveSlots().
+//
 // Failures are reported through `host` (may be null: then reports are dropped)
 // and the operation leaves the grid unchanged; nothing throws.
 // findSlot, slotAt, refreshSlot, placeWord, hasBlank and isDuplicate never allocate.
@@ -103,19 +111,36 @@ public:
     // text and "Se colocó una palabra demasiado extensa en el crucigrama" as caption.
     void placeWord(const EtOrd& slot);
     // True when `letters` hold a BLANK.
-    static bool hasBlank(const EtOrd& slot);
+    static bool hasBlank(const EtOrd& slot) {
+        // The text of `letters` ends at its first zero, at most kMaxLen characters.
+        for (int i = 0; i < EtOrd::kMaxLen && slot.letters[i] != 0; ++i)
+            if (slot.letters[i] == BLANK) return true;
+        return false;
+    }
     // True when another record of the list (not `slot` itself) has the same len,
     // the same first character and equal letters.
     bool isDuplicate(const EtOrd& slot) const;
 
 private:
     void report(std::string_view text, std::string_view caption, Icon icon) const;
+    // The list walks of slotAt and isDuplicate; the tables give the same answers.
+    EtOrd* slotAtByWalk(int x, int y, int ret);
+    bool isDuplicateByWalk(const EtOrd& slot, std::string_view w) const;
+    void buildTables();
 
     int width_;
     int height_;
     Host* host_;
     char rows_[kMaxSide][kMaxSide + 1];
     std::vector<EtOrd> slots_;
+
+    // Look-up tables (valid while tablesValid_): cellSlot_[ret][y][x] is the index
+    // of slotAt(x, y, ret) in slots_ (-1: none); byLength_ holds the slot indexes
+    // ordered by len, those of length n from lengthStart_[n] to lengthStart_[n+1].
+    bool tablesValid_ = false;
+    std::int16_t cellSlot_[2][kMaxSide][kMaxSide];
+    std::vector<std::int16_t> byLength_;
+    std::int16_t lengthStart_[EtOrd::kMaxLen + 2];
 };
 
 }  // namespace bv
