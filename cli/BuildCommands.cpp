@@ -2,7 +2,7 @@
 // crossword files as text, and making model files from grid pictures.
 #include "cli/CliCommands.h"
 #include "cli/InterruptibleHost.h"
-#include "cli/WorkTickClock.h"
+#include "platform/WorkTickClock.h"
 
 #include "documents/Kpoint.h"
 #include "documents/KpointModel.h"
