@@ -3,7 +3,7 @@
 #include "cli/CliCommands.h"
 #include "cli/InterruptibleHost.h"
 #include "cli/ParallelBuild.h"
-#include "cli/WorkTickClock.h"
+#include "platform/WorkTickClock.h"
 
 #include "documents/Kpoint.h"
 #include "documents/KpointModel.h"

@@ -1,6 +1,6 @@
 #pragma once
 // WorkTickClock: a tick count that follows the work done instead of the wall
-// clock, for runs that must repeat exactly (brisvane-cli build --seed).
+// clock, for runs that must repeat exactly (brisvane-cli build --seed, tests).
 //
 // The generator times its small and large returns with the tick count; with the
 // real clock a return lands wherever the search happens to be when the second is
@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-namespace bv::cli {
+namespace bv {
 
 class WorkTickClock : public TickClock {
 public:
@@ -24,4 +24,4 @@ private:
     std::uint64_t calls_ = 0;
 };
 
-}  // namespace bv::cli
+}  // namespace bv
