@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 using bv::BLANK;
 using bv::BLOCK;
 using bv::EtOrd;
@@ -325,4 +328,69 @@ TEST(Simpelarr, HasBlankAndIsDuplicate) {
     // A copy outside the list counts the list record it came from.
     EtOrd copy = *a;
     EXPECT_TRUE(g.isDuplicate(copy));
+}
+
+// The look-up tables made by deriveSlots must answer as the walk of the slot
+// list does: the first slot starting at the cell, else (after clamping) the
+// first one starting where the run through the cell begins.
+namespace {
+const EtOrd* slotByWalk(const Simpelarr& g, int x, int y, int ret) {
+    if ((ret != 0 && ret != 1) || x < 0 || y < 0) return nullptr;
+    for (const EtOrd& s : g.slots())
+        if (s.ret == ret && s.x == x && s.y == y) return &s;
+    y = std::min(y, g.height() - 1);
+    x = std::min(x, g.width() - 1);
+    if (ret != 0) {
+        while (y >= 1 && g.get(x, y - 1) != BLOCK) --y;
+    } else {
+        while (x > 0 && g.get(x - 1, y) != BLOCK) --x;
+    }
+    for (const EtOrd& s : g.slots())
+        if (s.ret == ret && s.x == x && s.y == y) return &s;
+    return nullptr;
+}
+
+void expectLookupsAsWalk(Simpelarr& g, const std::string& picture) {
+    for (int ret = -1; ret <= 2; ++ret)
+        for (int y = -1; y <= g.height() + 1; ++y)
+            for (int x = -1; x <= g.width() + 1; ++x)
+                EXPECT_EQ(g.slotAt(x, y, ret), slotByWalk(g, x, y, ret))
+                    << picture << " at " << x << "," << y << " ret " << ret;
+}
+}  // namespace
+
+TEST(Simpelarr, SlotLookupAnswersAsTheListWalk) {
+    for (const std::string picture : {"..#/...", "#.#.#./....#./#..#../.#..../...#.#/#.#...", "##/##", "#..#/..../#..#"}) {
+        Simpelarr g = gridOf(picture, nullptr);
+        ASSERT_TRUE(g.deriveSlots());
+        expectLookupsAsWalk(g, picture);
+        // A clue cell put into a run after the slots were made: the look-ups
+        // follow the cells again, as the walk does.
+        if (g.width() > 1 && g.height() > 1) {
+            g.put(BLOCK, 1, 1);
+            expectLookupsAsWalk(g, picture + " with a new clue cell");
+            ASSERT_TRUE(g.deriveSlots());
+            expectLookupsAsWalk(g, picture + " derived again");
+        }
+    }
+}
+
+TEST(Simpelarr, DuplicateTestComparesOnlyWholeEqualWordsOfOtherSlots) {
+    Simpelarr g = gridOf("...#/#.../...#/#...", nullptr);
+    ASSERT_TRUE(g.deriveSlots());
+    EtOrd* a = g.findSlot(0, 0, bv::kAcross);
+    EtOrd* b = g.findSlot(1, 1, bv::kAcross);
+    EtOrd* c = g.findSlot(0, 2, bv::kAcross);
+    ASSERT_TRUE(a && b && c);
+    a->setWord("CAS");
+    b->setWord("CAS");
+    EXPECT_TRUE(g.isDuplicate(*a));
+    EXPECT_TRUE(g.isDuplicate(*b));
+    c->setWord("CA");  // the same first letters, a shorter text
+    EXPECT_FALSE(g.isDuplicate(*c));
+    b->setWord("CAT");
+    EXPECT_FALSE(g.isDuplicate(*a));
+    // A record outside the list is compared with every slot of its length.
+    EtOrd spare = *b;
+    EXPECT_TRUE(g.isDuplicate(spare));
 }
