@@ -183,14 +183,16 @@ void Generator::crossingInfo(Simpelarr& grid, int x, int y, int ret, Krydsinfo& 
 void Generator::startCollecting(GrepPak& list) {
     collecting_ = &list;
     exchangeBudget_ = w_.params.blandtMax;
+    // samlMax words of the slot's length must fit the buffer; a larger value read
+    // from a parameter file is held to what fits instead of writing past it.
+    // Neither changes while the dictionary offers the words of one search.
+    collectLimit_ = std::min(std::max(w_.params.samlMax, 1), list.roomFor());
 }
 
 bool Generator::takeCandidate(const char* codes) {
     if (collecting_ == nullptr) return false;
     GrepPak& list = *collecting_;
-    // samlMax words of the slot's length must fit the buffer; a larger value read
-    // from a parameter file is held to what fits instead of writing past it.
-    const int limit = std::min(std::max(w_.params.samlMax, 1), list.roomFor());
+    const int limit = collectLimit_;
     if (list.count() < limit) {
         list.append(codes);
         return true;

@@ -93,6 +93,7 @@ private:
     std::unique_ptr<GrepPak> shared_;
     GrepPak* collecting_ = nullptr;  // the list takeCandidate fills
     int exchangeBudget_ = 0;
+    int collectLimit_ = 0;  // words kept before exchanging, for the search in hand
     bool userInterrupted_ = false;
 };
 
