@@ -158,6 +158,7 @@ bool Ordstribe::insertCodes(const char* codes) {
     }
     indexAdd(index_.get(), indexMask_, w);
     ++count_;
+    letterTable_.reset();
     return true;
 }
 
@@ -199,6 +200,7 @@ void Ordstribe::eraseCodes(const char* codes) {
     }
     indexRemove(number);
     --count_;
+    letterTable_.reset();
 }
 
 void Ordstribe::wordAt(const std::uint32_t* cell, int position, char* out) const {
@@ -238,14 +240,9 @@ bool Ordstribe::lettersAt(const char* pattern, int position, int length, LetterS
         return any;
     }
     const Bogstavliste& l = list(r.p1, byteOf(pattern, r.p1));
-    const int offset = position - r.p1;
     if (r.known == 1) {
         if (l.count == 0) return false;
-        for (const std::uint32_t* cell = l.head; cell != nullptr;) {
-            set |= LetterSet{1} << (letterOf(cell[offset]) & 31);
-            std::uint32_t link = *cell & kLinkMask;
-            cell = link ? l.base + link : nullptr;
-        }
+        set |= letterTable()[(r.p1 * 32 + (byteOf(pattern, r.p1) & 31)) * length_ + position];
         return true;
     }
     const unsigned char b = byteOf(pattern, r.p2);
@@ -268,6 +265,25 @@ bool Ordstribe::lettersAt(const char* pattern, int position, int length, LetterS
         cell = link ? l.base + link : nullptr;
     }
     return matched;
+}
+
+const LetterSet* Ordstribe::letterTable() const {
+    if (!letterTable_) {
+        const std::size_t L = static_cast<std::size_t>(length_);
+        letterTable_ = std::make_unique<LetterSet[]>(L * 32 * L);
+        for (int p = 0; p < length_; ++p)
+            for (int c = 0; c < 32; ++c) {
+                const Bogstavliste& l = list(p, c);
+                LetterSet* row = &letterTable_[(static_cast<std::size_t>(p) * 32 + static_cast<std::size_t>(c)) * L];
+                for (const std::uint32_t* cell = l.head; cell != nullptr;) {
+                    const std::uint32_t* w = cell - p;
+                    for (int q = 0; q < length_; ++q) row[q] |= LetterSet{1} << (letterOf(w[q]) & 31);
+                    std::uint32_t link = *cell & kLinkMask;
+                    cell = link ? l.base + link : nullptr;
+                }
+            }
+    }
+    return letterTable_.get();
 }
 
 std::uint32_t Ordstribe::indexSizeFor(std::int64_t capacity) {

@@ -12,6 +12,11 @@
 // answered through a hash index of word numbers, kept beside the lists and
 // grown with the block; it changes no answer and no order, only the speed.
 //
+// lettersAt with one known letter answers from a table of letter sets (for each
+// known position and letter, the letters the words of that list have at every
+// position), made on first use from the lists and dropped by every insertion and
+// removal; the sets are exactly what a walk of the list would collect.
+//
 // Failure: when the block is full and cannot grow (no memory, or the cells of
 // one length would pass the 2^24 that a 24-bit link can address) the Host shows
 // "No más memoria/No puede leer más palabras" and the word is not stored; the
@@ -100,6 +105,11 @@ private:
     void indexAdd(std::uint32_t* table, std::uint32_t mask, int number) const;
     void indexRemove(int number);
     static std::uint32_t indexSizeFor(std::int64_t capacity);
+    // The letter-set table of lettersAt: entry ((p * 32 + c) * L + q) holds the
+    // letters at position q of the words on list (p, c). Made on demand.
+    const LetterSet* letterTable() const;
+
+    mutable std::unique_ptr<LetterSet[]> letterTable_;
 
     std::unique_ptr<Bogstavliste[]> lists_;
     std::unique_ptr<std::uint32_t, FreeCells> cells_;
