@@ -130,15 +130,26 @@ int runBuild(const BuildOptions& o, ConsoleHost& console) {
 
         BasicBatch batch(app.fillWorld(), app.counters, app.counters, host);
         auto lastSaved = std::chrono::steady_clock::now();
+        // Processor time as well: on a busy machine (and at the idle priority the
+        // run takes) the wall time says little about the work of one fill.
+        auto cpuNow = [] {
+            timespec t{};
+            ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+            return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+        };
+        double lastCpu = cpuNow();
         batch.onSaved = [&](const std::string& path) {
             console.endLiveLine();
             if (o.timings) {
                 // Time of this fill: from the previous save (or the start of the
                 // batch, after loading) to this save, attempts and file included.
                 const auto now = std::chrono::steady_clock::now();
-                std::fprintf(stderr, "brisvane-cli: fill %d %.3f ms%s\n", app.counters.savedCount,
-                             std::chrono::duration<double, std::milli>(now - lastSaved).count(), who.c_str());
+                const double cpu = cpuNow();
+                std::fprintf(stderr, "brisvane-cli: fill %d %.3f ms cpu %.3f ms%s\n", app.counters.savedCount,
+                             std::chrono::duration<double, std::milli>(now - lastSaved).count(), cpu - lastCpu,
+                             who.c_str());
                 lastSaved = now;
+                lastCpu = cpu;
             }
             if (o.print) {
                 if (!printBasicFile(path)) std::printf("%s\n", path.c_str());
@@ -146,31 +157,34 @@ int runBuild(const BuildOptions& o, ConsoleHost& console) {
                 std::printf("%s\n", path.c_str());
             }
             std::fflush(stdout);
-    };
-    batch.keepGoing = [&] {
-        return o.maxAttempts <= 0 || app.counters.attemptCount - startAttempts < o.maxAttempts;
-    };
+        };
+        batch.keepGoing = [&] {
+            return o.maxAttempts <= 0 || app.counters.attemptCount - startAttempts < o.maxAttempts;
+        };
 
-    KpointModel model(app.document);
-    host.install();
-    console.enableKeys();
-    lastSaved = std::chrono::steady_clock::now();
-    if (count > 0) batch.runGeneration(model, outDir, o.keepLetters);
-    console.disableKeys();
-    const bool interrupted = InterruptibleHost::interrupted();
-    host.uninstall();
-    console.endLiveLine();
+        KpointModel model(app.document);
+        host.install();
+        // Workers share the terminal: keys are read only by a single run (Ctrl-C
+        // stops the workers).
+        if (o.jobs <= 1) console.enableKeys();
+        lastSaved = std::chrono::steady_clock::now();
+        lastCpu = cpuNow();
+        if (count > 0) batch.runGeneration(model, outDir, o.keepLetters);
+        console.disableKeys();
+        const bool interrupted = InterruptibleHost::interrupted();
+        host.uninstall();
+        console.endLiveLine();
 
-    // The run restores the directory itself; make sure of it after an interruption too.
-    if (AppDirectories::currentDirectory() != startDir) fs::current_path(startDir, ec);
+        // The run restores the directory itself; make sure of it after an interruption too.
+        if (AppDirectories::currentDirectory() != startDir) fs::current_path(startDir, ec);
 
-    const int attempts = app.counters.attemptCount - startAttempts;
-    std::fprintf(stderr, "brisvane-cli: %s%s: saved %d of %d crossword(s) in %s after %d attempt(s)\n",
-                 interrupted ? "interrupted" : "done", who.c_str(), app.counters.savedCount, count, outDir.c_str(),
-                 attempts);
-    const int saved = app.counters.savedCount;
-    if (interrupted) return WorkerResult{130, saved};
-    return WorkerResult{saved >= count ? 0 : 1, saved};
+        const int attempts = app.counters.attemptCount - startAttempts;
+        std::fprintf(stderr, "brisvane-cli: %s%s: saved %d of %d crossword(s) in %s after %d attempt(s)\n",
+                     interrupted ? "interrupted" : "done", who.c_str(), app.counters.savedCount, count, outDir.c_str(),
+                     attempts);
+        const int saved = app.counters.savedCount;
+        if (interrupted) return WorkerResult{130, saved};
+        return WorkerResult{saved >= count ? 0 : 1, saved};
     };
 
     if (o.jobs <= 1) return runShare(o.count, o.seed, "").exitCode;
