@@ -138,6 +138,7 @@ int runBuild(const BuildOptions& o, ConsoleHost& console) {
             return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
         };
         double lastCpu = cpuNow();
+        double startCpu = lastCpu;
         batch.onSaved = [&](const std::string& path) {
             console.endLiveLine();
             if (o.timings) {
@@ -168,7 +169,7 @@ int runBuild(const BuildOptions& o, ConsoleHost& console) {
         // stops the workers).
         if (o.jobs <= 1) console.enableKeys();
         lastSaved = std::chrono::steady_clock::now();
-        lastCpu = cpuNow();
+        lastCpu = startCpu = cpuNow();
         if (count > 0) batch.runGeneration(model, outDir, o.keepLetters);
         console.disableKeys();
         const bool interrupted = InterruptibleHost::interrupted();
@@ -182,6 +183,12 @@ int runBuild(const BuildOptions& o, ConsoleHost& console) {
         std::fprintf(stderr, "brisvane-cli: %s%s: saved %d of %d crossword(s) in %s after %d attempt(s)\n",
                      interrupted ? "interrupted" : "done", who.c_str(), app.counters.savedCount, count, outDir.c_str(),
                      attempts);
+        if (o.timings) {
+            long long visits = 0;
+            for (const Vejstop& stop : app.route.stops()) visits += stop.visits;
+            std::fprintf(stderr, "brisvane-cli: stop visits %lld, processor time %.3f ms%s\n", visits,
+                         cpuNow() - startCpu, who.c_str());
+        }
         const int saved = app.counters.savedCount;
         if (interrupted) return WorkerResult{130, saved};
         return WorkerResult{saved >= count ? 0 : 1, saved};
