@@ -98,9 +98,14 @@ public:
     // printing, the hand-off to the designer).
     std::function<void(const std::string&)> onSaved;
 
+    // Saves a filled grid as the next basic crossword file of the current
+    // directory (lastBasicPath, savedCount, the warning at more than 600 files).
+    // False, after the "Nombre del archivo vencido" report, when no file could be
+    // written. The forced-word steps save through it as well.
+    bool save(const ModelGrid& doc, const Simpelarr& grid);
+
 private:
     int attempt(const ModelGrid& doc, bool keepLetters, Simpelarr& grid);
-    bool save(const ModelGrid& doc, const Simpelarr& grid);
     bool askContinue();
 
     FillWorld world_;
