@@ -227,7 +227,8 @@ ForcedBatch::RunResult ForcedBatch::runForced(ModelGrid& doc, const std::string&
             res.end = RunEnd::UserStopped;
             break;
         }
-        if (world_.simpleMenu && counters_.savedCount >= state_.targetCount) {
+        if ((world_.simpleMenu && counters_.savedCount >= state_.targetCount) ||
+            (saveLimit_ > 0 && res.saved >= saveLimit_)) {
             res.end = RunEnd::TargetReached;
             break;
         }

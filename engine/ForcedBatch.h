@@ -61,7 +61,7 @@ public:
         NoWordFile,     // the word file is missing or none of its words fits
         NoSaveDir,      // the save directory could not be entered (reported)
         UserStopped,    // No to "Quiere Ud. hacer más?."
-        TargetReached,  // simple menu on and savedCount reached targetCount
+        TargetReached,  // simple menu on and savedCount reached targetCount, or the save limit
         AttemptLimit,   // the attempt limit of this run was reached
     };
     struct RunResult {
@@ -110,6 +110,9 @@ public:
     void setClockSeeding(bool on) { clockSeeding_ = on; }
     // At most this many attempts per run; 0: no limit (the program's way).
     void setAttemptLimit(int n) { attemptLimit_ = n; }
+    // The run ends once it has saved this many crosswords; 0: no such limit (the
+    // program's runs stop through the simple menu's target instead).
+    void setSaveLimit(int n) { saveLimit_ = n; }
     void setPriorityLowering(bool on) { batch_.setPriorityLowering(on); }
     // Called after every saved crossword with its full path.
     std::function<void(const std::string&)> onSaved;
@@ -132,6 +135,7 @@ private:
     bool clockSeeding_ = true;
     bool seededThisRun_ = false;
     int attemptLimit_ = 0;
+    int saveLimit_ = 0;
 };
 
 }  // namespace bv
