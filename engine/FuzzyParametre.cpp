@@ -49,7 +49,10 @@ void FuzzyParametre::readParameters(const std::string& path, Host& host) {
     const std::string firstLine = lines.empty() ? std::string() : lines[0];
     const std::int32_t version = numtext::toInt(firstLine);
     if (version < 1 || version > 5) {
-        host.report("Número de versión desconocida", Cp1252::toUtf8(firstLine + "\n"), Icon::Error);
+        // The caption is the line as read, with its line end when it had one.
+        const bool ended = bytes.find('\n') != std::string::npos;
+        host.report("Número de versión desconocida", Cp1252::toUtf8(ended ? firstLine + "\n" : firstLine),
+                    Icon::Error);
         return;
     }
     // Every version from 1 to 5 has the same layout: seven value lines.

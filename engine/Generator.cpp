@@ -141,7 +141,11 @@ int Generator::runFill(Simpelarr& grid, bool seeded) {
 
 void Generator::seedLetter(Simpelarr& grid, int x, int y, int ret) {
     EtOrd* slot = grid.findSlot(x, y, ret != 0 ? kDown : kAcross);
-    if (slot == nullptr || slot->len < 1) return;
+    if (slot == nullptr) return;
+    // Read the cells again: an earlier seed letter may sit in this slot while its
+    // letters still show the cell empty, and placing them would erase it.
+    grid.refreshSlot(*slot);
+    if (slot->len < 1) return;
     const int pos = w_.random.below(slot->len);
     if (slot->letters[pos] == BLANK) {
         const int place = 1 + w_.random.below(26);
@@ -178,6 +182,7 @@ void Generator::startCollecting(GrepPak& list) {
 }
 
 bool Generator::takeCandidate(const char* codes) {
+    if (collecting_ == nullptr) return false;
     GrepPak& list = *collecting_;
     // samlMax words of the slot's length must fit the buffer; a larger value read
     // from a parameter file is held to what fits instead of writing past it.
@@ -282,8 +287,10 @@ int Generator::generate(Simpelarr& grid, Vejstop* stop) {
 
     if (!Simpelarr::hasBlank(*slot)) {
         addElapsed(*stop, start);
-        if (grid.isDuplicate(*slot)) return 0;
+        // A single letter is no word: it is neither looked up nor compared with
+        // other slots (its own one-cell crossing would always look like a twin).
         if (slot->len == 1) return generate(grid, nextStop(stop));
+        if (grid.isDuplicate(*slot)) return 0;
         if (w_.dictionary.hasWord(slot->word())) return generate(grid, nextStop(stop));
         return 0;
     }
@@ -291,6 +298,8 @@ int Generator::generate(Simpelarr& grid, Vejstop* stop) {
 }
 
 int Generator::searchStop(Simpelarr& grid, Vejstop& stop, EtOrd& slot, uint32_t since) {
+    if (!context_) context_ = std::make_unique<DB_Klasse>();  // generate called outside runFill
+    if (!shared_) shared_ = std::make_unique<GrepPak>(GrepPak::kSharedSize);
     DB_Klasse& ctx = *context_;
     GrepPak& shared = *shared_;
     shared.savedSlot = slot;

@@ -13,9 +13,14 @@
 // the last words.
 //
 // Results (of runFill and generate): 1 filled; 0 no fill; negative: unwinding in
-// progress, below -200 the user interrupted. The grid is left filled (1) or as it
-// was after the seed letters (anything else), since every stop restores its slot
-// from a copy on the way back; undoing never allocates.
+// progress, below -200 the user interrupted. runFill answers below -200 only
+// after Esc (or kRefused): a back-jump or timed return deeper than the route
+// reaches its caller as -200, a failed attempt. The grid is left filled (1) or
+// as it was after the seed letters (anything else), since every stop restores
+// its slot from a copy on the way back; undoing never allocates.
+//
+// A completed slot of one cell is accepted as it is: a single letter is neither
+// looked up nor taken for a repeated word.
 //
 // A Generator borrows everything from its FillWorld; the search context and the
 // shared candidate list exist only while runFill runs. Messages go through the
@@ -48,10 +53,11 @@ public:
 
     // One run: seed letters (when `seeded`), then generate from the route's first
     // stop. A route without any stop gives 0 (nothing can be filled); a grid
-    // holding a slot
-    // of more than 25 cells is refused with a report and gives kRefused.
+    // holding a slot of more than 25 cells is refused with a report and gives
+    // kRefused.
     int runFill(Simpelarr& grid, bool seeded);
-    // Fills from `stop` on; see the results above. Needs the context of runFill.
+    // Fills from `stop` on; see the results above. The grid's slots must be
+    // derived. Called outside runFill it makes its search context itself.
     int generate(Simpelarr& grid, Vejstop* stop);
     // Puts one random letter into the slot through (x, y) in direction `ret`
     // (any non-zero ret is down), unless the chosen cell already holds a letter.

@@ -174,7 +174,7 @@ void Simpelarr::placeWord(const EtOrd& slot) {
     const bool down = slot.ret != kAcross;
     const int start = down ? slot.y : slot.x;
     const int limit = down ? height_ : width_;
-    if (!inside(slot.x, slot.y) || slot.len < 0 || start + slot.len > limit) {
+    if (!inside(slot.x, slot.y) || slot.len < 0 || std::int64_t{start} + slot.len > limit) {
         report(Cp1252::toUtf8(slot.word()), "Se colocó una palabra demasiado extensa en el crucigrama",
                Icon::Error);
         return;
