@@ -178,6 +178,11 @@ void readCell(Scanner& sc, Felt& cell, Host& host) {
 
 std::string flag(bool b) { return b ? "1" : "0"; }
 
+// File names on Linux are usually UTF-8 already; other bytes are Windows-1252.
+std::string nameForMessage(const std::string& name) {
+    return Cp1252::isValidUtf8(name) ? name : Cp1252::toUtf8(name);
+}
+
 }  // namespace
 
 Kpoint::Kpoint() { create(kDefaultSide, kDefaultSide); }
@@ -235,7 +240,7 @@ void Kpoint::resize(int width, int height) {
 bool Kpoint::readCrosswordFile(const std::string& name, Host& host, const LetterTest& isLetter) {
     std::string bytes;
     if (!TextFile::read(name, bytes)) {
-        host.report(Cp1252::toUtf8(name), "Error", Icon::Error);
+        host.report(nameForMessage(name), "Error", Icon::Error);
         return false;
     }
     if (!readCrosswordText(bytes, host, isLetter)) return false;
@@ -404,7 +409,7 @@ std::string Kpoint::crosswordText() const {
 
 bool Kpoint::writeCrosswordFile(const std::string& name, Host& host) {
     if (!TextFile::writeAtomic(name, crosswordText())) {
-        host.report("No se puede abrir " + Cp1252::toUtf8(name), "Error", Icon::Error);
+        host.report("No se puede abrir " + nameForMessage(name), "Error", Icon::Error);
         return false;
     }
     untitled_ = false;

@@ -65,6 +65,13 @@ bool RegistryStore::keyExists(RegistryRoot root, std::string_view key) const {
     return false;
 }
 
+bool RegistryStore::hasSubkeys(RegistryRoot root, std::string_view key) const {
+    auto sec = sectionName(root, key);
+    for (const auto& s : profile_.sections())
+        if (s.size() > sec.size() + 1 && startsWithNoCase(s, sec) && s[sec.size()] == '\\') return true;
+    return false;
+}
+
 bool RegistryStore::save(std::string* error) {
     std::error_code ec;
     auto dir = std::filesystem::path(profile_.path()).parent_path();

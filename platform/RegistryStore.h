@@ -30,6 +30,8 @@ public:
     std::optional<std::string> value(RegistryRoot root, std::string_view key,
                                      std::string_view name = {}) const;
     bool keyExists(RegistryRoot root, std::string_view key) const;
+    // True when the key has at least one sub-key.
+    bool hasSubkeys(RegistryRoot root, std::string_view key) const;
     bool setValue(RegistryRoot root, std::string_view key, std::string_view name, std::string_view data,
                   std::string* error = nullptr);
     // Removes the key with all its sub-keys.

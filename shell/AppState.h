@@ -3,7 +3,8 @@
 // settings, the directories, the names of the current rule, dictionary, route
 // and parameter files, the open rule-file profile, the recent-files list, the
 // program's one dictionary, route, fuzzy parameters, language tables, rotor,
-// random source and tick clock, the run counters, the two menu flags, and the
+// random source and tick clock, the run counters and the generator's state
+// between runs, the two menu flags, and the
 // crossword document.
 //
 // One AppState per program run (tests build a fresh one each). It is built the
@@ -21,6 +22,8 @@
 #include "dictionary/Rotor.h"
 #include "documents/Kpoint.h"
 #include "documents/RuleFile.h"
+#include "engine/FillRunState.h"
+#include "engine/FillWorld.h"
 #include "engine/FuzzyParametre.h"
 #include "engine/Route.h"
 #include "platform/Host.h"
@@ -64,6 +67,11 @@ public:
     // The language code a rule file records: the number setLanguage answered.
     int languageCode() const { return language.number(); }
 
+    // The objects one fill run works with, borrowed from this state.
+    FillWorld fillWorld() {
+        return FillWorld{*dictionary, rotor, route, params, random, *clock, fillRunState, counters, simpleMenu};
+    }
+
     // Destroys the current dictionary and makes a new, empty one of size n.
     void replaceDictionary(std::int64_t n);
 
@@ -98,6 +106,7 @@ public:
     Random random;
     std::unique_ptr<TickClock> clock;
     ProgramCounters counters;
+    FillRunState fillRunState;  // the generator's state between runs
     Kpoint document;
 
     bool simpleMenu = true;  // the simple menu is active

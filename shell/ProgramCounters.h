@@ -3,16 +3,16 @@
 // Owned by the application state; the batch layer updates them, the generator
 // shows them, the shell resets savedCount when it starts a counted run. None of
 // them is ever reset otherwise during the program's life.
+#include "engine/RunCounters.h"
+
 #include <cstdint>
-#include <ctime>
 #include <string>
 
 namespace bv {
 
-struct ProgramCounters {
-    std::int32_t savedCount = 0;    // basic crosswords saved so far
-    std::int32_t attemptCount = 0;  // fill attempts so far, successful or not
-    std::time_t attemptStart = 0;   // when the current attempt started
+// The generator sees the RunCounters part (savedCount, attemptCount,
+// attemptStart) on its counters line.
+struct ProgramCounters : RunCounters {
     std::int32_t targetCount = 1000;  // with the simple menu a run stops here
     std::int32_t nameCounter = 0;     // number part of the next basic-crossword name to try
     std::string lastBasicPath;        // full path of the basic crossword saved last

@@ -25,6 +25,11 @@ inline constexpr std::string_view kInstallErrorText =
 // when the load stopped at a missing installation directory.
 bool loadRuleFile(AppState& app, Host& host, const std::optional<std::string>& name = std::nullopt);
 
+// The command "&Abrir...": empties the current rule-file name (so that a
+// cancelled choice leaves none), lets the user choose a rule file and loads it.
+// The chosen name (for the frame's caption); nullopt when cancelled.
+std::optional<std::string> openRuleFile(AppState& app, Host& host);
+
 // Writes the current names under the current rule-file name; with no name
 // (fewer than two characters) it asks for one as saveRuleFileAs. False when
 // nothing was written (cancelled, or the file could not be written: reported).

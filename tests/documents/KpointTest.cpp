@@ -170,6 +170,17 @@ TEST(Kpoint, OldLineFormat) {
     EXPECT_EQ(d.imageTokens().size(), 5u);
 }
 
+TEST(Kpoint, OldLineFormatReadsAtMost147BytesPerRow) {
+    // A longer line is read in pieces, the rest counting as the next row.
+    ScriptedHost host;
+    Kpoint d;
+    std::string text = "2\t2\n" + std::string(147, 'A') + "BC\nZZ\n";
+    ASSERT_TRUE(d.readCrosswordText(text, host, asciiLetter));
+    EXPECT_EQ(d.letterOf(1, 1), 'A');
+    EXPECT_EQ(d.letterOf(1, 2), 'B');
+    EXPECT_EQ(d.letterOf(2, 2), 'C');
+}
+
 TEST(Kpoint, OldLineFormatUsesTheLanguageLetters) {
     ScriptedHost host;
     Kpoint d;
