@@ -8,7 +8,11 @@
 // the attempt limit is reached. Printed: fills per minute, median and worst time
 // per fill, failed attempts, and seeds given up.
 //
-//   bench_forced [--dic FILE] [--data DIR] [--seeds N] [--max-attempts N] [--models 1,4] [--counts 2,4,6]
+// An attempt still searching after --attempt-seconds (5) is interrupted as a
+// user would with Esc, and counts as failed.
+//
+//   bench_forced [--dic FILE] [--data DIR] [--seeds N] [--max-attempts N]
+//                [--attempt-seconds S] [--models 1,4] [--counts 2,4,6]
 #include "dictionary/BogPoint.h"
 #include "dictionary/Language.h"
 #include "dictionary/Rotor.h"
@@ -53,10 +57,28 @@ std::vector<int> numbers(std::string v) {
     return out;
 }
 
+// The user at the keyboard, as the benchmark plays it: Esc once an attempt has
+// run for `budgetMs` (the generator asks for a key every 128 stop visits), since
+// a forced-word attempt whose words leave a crossing unfillable can search for a
+// very long time before its returns unwind past the first stop.
+struct PatientHost : ScriptedHost {
+    double budgetMs = 5000;
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    void showCounters(std::string_view line, std::string_view attemptStart) override {
+        ScriptedHost::showCounters(line, attemptStart);
+        start = std::chrono::steady_clock::now();
+    }
+    std::optional<int> pollKey() override {
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        if (ms > budgetMs) return kKeyEsc;
+        return std::nullopt;
+    }
+};
+
 struct Result {
     std::string model;
     int words = 0;
-    int fills = 0, failedAttempts = 0, notPlaced = 0, gaveUp = 0;
+    int fills = 0, failedAttempts = 0, notPlaced = 0, interrupted = 0, gaveUp = 0;
     double totalMs = 0, medianMs = 0, worstMs = 0;
 };
 
@@ -66,7 +88,8 @@ int main(int argc, char** argv) {
     std::string dicPath = std::string(BV_BINARY_DIR) + "/dic/spanish.dic";
     std::string dataDir = std::string(BV_SOURCE_DIR) + "/data";
     int seeds = 20;
-    int maxAttempts = 200;
+    int maxAttempts = 50;
+    double budgetSeconds = 5;
     std::vector<int> models = {1, 4};
     std::vector<int> counts = {2, 4, 6};
     for (int i = 1; i < argc; ++i) {
@@ -76,17 +99,19 @@ int main(int argc, char** argv) {
         else if (a == "--data") dataDir = value();
         else if (a == "--seeds") seeds = std::atoi(value().c_str());
         else if (a == "--max-attempts") maxAttempts = std::atoi(value().c_str());
+        else if (a == "--attempt-seconds") budgetSeconds = std::atof(value().c_str());
         else if (a == "--models") models = numbers(value());
         else if (a == "--counts") counts = numbers(value());
         else {
             std::fprintf(stderr,
                          "usage: bench_forced [--dic FILE] [--data DIR] [--seeds N] [--max-attempts N] "
-                         "[--models 1,4] [--counts 2,4,6]\n");
+                         "[--attempt-seconds S] [--models 1,4] [--counts 2,4,6]\n");
             return 2;
         }
     }
 
-    ScriptedHost host;
+    PatientHost host;
+    host.budgetMs = budgetSeconds * 1000;
     Language language;
     language.setLanguage(Language::kSpanish, host);
     BogPoint dic(BogPoint::kStartSize, language, host);
@@ -182,7 +207,11 @@ int main(int argc, char** argv) {
                     ++attempts;
                     r = batch.makeForced(doc);
                     if (r == ForcedBatch::kNotPlaced) ++res.notPlaced;
-                    if (r > 0 || r < Generator::kUserLimit) break;
+                    // Refused model or unsaved crossword: nothing more to measure.
+                    if (r == Generator::kRefused || r == BasicBatch::kNotSaved) break;
+                    // Esc unwinds stop by stop: anything below -200 is the interruption.
+                    if (r < Generator::kUserLimit) ++res.interrupted;
+                    if (r > 0) break;
                 }
                 double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
                 res.failedAttempts += attempts - (r > 0 ? 1 : 0);
@@ -207,12 +236,12 @@ int main(int argc, char** argv) {
     std::error_code ec;
     fs::remove_all(saveDir, ec);
 
-    std::printf("\n%-8s %6s %6s %10s %11s %10s %7s %9s %7s\n", "model", "forced", "fills", "fills/min", "median ms",
-                "worst ms", "failed", "notplaced", "gaveup");
+    std::printf("\n%-8s %6s %6s %10s %11s %10s %7s %9s %7s %7s\n", "model", "forced", "fills", "fills/min",
+                "median ms", "worst ms", "failed", "notplaced", "esc", "gaveup");
     for (const Result& r : results) {
         double perMin = r.totalMs > 0 ? r.fills * 60000.0 / r.totalMs : 0;
-        std::printf("%-8s %6d %6d %10.1f %11.1f %10.1f %7d %9d %7d\n", r.model.c_str(), r.words, r.fills, perMin,
-                    r.medianMs, r.worstMs, r.failedAttempts, r.notPlaced, r.gaveUp);
+        std::printf("%-8s %6d %6d %10.1f %11.1f %10.1f %7d %9d %7d %7d\n", r.model.c_str(), r.words, r.fills, perMin,
+                    r.medianMs, r.worstMs, r.failedAttempts, r.notPlaced, r.interrupted, r.gaveUp);
     }
     return 0;
 }
