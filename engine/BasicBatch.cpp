@@ -182,6 +182,7 @@ void BasicBatch::runGeneration(ModelGrid& doc, const std::string& saveDir, bool 
         if (r < Generator::kUserLimit && !askContinue()) break;
         if (host_.pollKey() && !askContinue()) break;
         if (world_.simpleMenu && counters_.savedCount >= state_.targetCount) break;
+        if (keepGoing && !keepGoing()) break;
     }
 
     host_.setStatusText("");

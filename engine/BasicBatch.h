@@ -97,6 +97,9 @@ public:
     // Called after every saved crossword with its full path (progress display,
     // printing, the hand-off to the designer).
     std::function<void(const std::string&)> onSaved;
+    // Asked after every attempt; false ends the run there (tools that stop after
+    // a number of attempts). Unset: the run goes on.
+    std::function<bool()> keepGoing;
 
     // Saves a filled grid as the next basic crossword file of the current
     // directory (lastBasicPath, savedCount, the warning at more than 600 files).

@@ -10,6 +10,7 @@
 //   bench_fill [--dic FILE] [--data DIR] [--seeds N] [--max-attempts N] [--models 1,3]
 #include "dictionary/BogPoint.h"
 #include "dictionary/Language.h"
+#include "dictionary/WordFiles.h"
 #include "engine/FillRunState.h"
 #include "engine/FillWorld.h"
 #include "engine/FuzzyParametre.h"
@@ -17,10 +18,8 @@
 #include "engine/GridPicture.h"
 #include "engine/Route.h"
 #include "engine/RunCounters.h"
-#include "platform/Cp1252.h"
 #include "platform/Random.h"
 #include "platform/ScriptedHost.h"
-#include "platform/TextFile.h"
 #include "platform/TickClock.h"
 
 #include <algorithm>
@@ -35,21 +34,6 @@
 namespace {
 
 using namespace bv;
-
-// A word list (UTF-8 or Windows-1252, one word a line): every word whose bytes
-// are all letters of the language goes in.
-bool loadWords(BogPoint& dic, const Language& language, const std::string& path) {
-    std::string bytes;
-    if (!TextFile::read(path, bytes)) return false;
-    if (Cp1252::looksLikeUtf8(bytes)) bytes = Cp1252::fromUtf8(bytes);
-    for (const std::string& line : TextFile::splitLines(bytes)) {
-        if (line.size() < 2 || line.size() > 25) continue;
-        bool ok = true;
-        for (char c : line) ok = ok && language.isLetter(static_cast<unsigned char>(c));
-        if (ok) dic.addWord(line);
-    }
-    return true;
-}
 
 struct Result {
     std::string name;
@@ -86,7 +70,9 @@ int main(int argc, char** argv) {
     Language language;
     language.setLanguage(Language::kSpanish, host);
     BogPoint dic(BogPoint::kStartSize, language, host);
-    if (!loadWords(dic, language, dicPath)) {
+    LoadSummary summary;
+    summary.quiet = true;
+    if (!loadWordFile(dic, dicPath, &summary)) {
         std::fprintf(stderr, "bench_fill: cannot read the dictionary %s\n", dicPath.c_str());
         return 1;
     }
