@@ -12,6 +12,10 @@ namespace bv::cli {
 
 namespace fs = std::filesystem;
 
+namespace {
+constexpr int kUnattendedAttemptLimit = 1000;
+}
+
 void addForcedOptions(CLI::App& build, ForcedOptions& options) {
     auto* forced = build.add_option("--forced", options.forcedFile,
                                     "Every crossword must hold the words of FILE (one word a line)")
@@ -27,9 +31,19 @@ void addForcedOptions(CLI::App& build, ForcedOptions& options) {
         ->needs(wordFile)
         ->group("Forced words");
     forced->excludes(wordFile);
+    // Forced words always go into an empty grid.
+    if (CLI::Option* keep = build.get_option_no_throw("--keep-letters")) {
+        forced->excludes(keep);
+        wordFile->excludes(keep);
+    }
 }
 
-int runForcedBuild(CliContext& ctx, const ForcedOptions& options, const ForcedBuildRun& run) {
+int forcedAttemptLimit(const CLI::App& build, int maxAttempts, bool interactive) {
+    if (build.count("--max-attempts") > 0) return maxAttempts;
+    return interactive ? 0 : kUnattendedAttemptLimit;
+}
+
+ForcedBatch::RunResult runForcedBuild(CliContext& ctx, const ForcedOptions& options, const ForcedBuildRun& run) {
     TvangSettings settings;
     std::string tvangPath;
     std::error_code ec;
@@ -51,28 +65,21 @@ int runForcedBuild(CliContext& ctx, const ForcedOptions& options, const ForcedBu
     batch.onSaved = run.onSaved;
 
     const ForcedBatch::RunResult res = batch.runForced(run.doc, run.saveDir, tvangPath);
-    if (!options.wordFile.empty() && settings.wordFileCount < options.words && res.attempts > 0)
-        std::fprintf(stderr, "only %d words of %s fit the model's slots\n", settings.wordFileCount,
+    if (!options.wordFile.empty() && res.attempts > 0 && settings.wordFileCount < options.words)
+        std::fprintf(stderr, "brisvane-cli: only %d word(s) of %s fit the model's slots\n", settings.wordFileCount,
                      options.wordFile.c_str());
-    std::fprintf(stderr, "%d crossword%s with forced words saved in %d attempt%s\n", res.saved,
-                 res.saved == 1 ? "" : "s", res.attempts, res.attempts == 1 ? "" : "s");
     switch (res.end) {
-        case ForcedBatch::RunEnd::TargetReached:
-            return res.saved >= run.count ? 0 : 1;
         case ForcedBatch::RunEnd::AttemptLimit:
-            std::fprintf(stderr, "gave up after %d attempts (--max-attempts)\n", res.attempts);
-            return 1;
+            std::fprintf(stderr, "brisvane-cli: gave up after %d attempt(s) (--max-attempts)\n", res.attempts);
+            break;
         case ForcedBatch::RunEnd::NoWordFile:
-            std::fprintf(stderr, "no word of %s fits a slot of the model (or the file cannot be read)\n", options.wordFile.c_str());
-            return 1;
-        case ForcedBatch::RunEnd::UserStopped:
-            return res.saved >= run.count ? 0 : 1;
-        case ForcedBatch::RunEnd::NoRoute:
-        case ForcedBatch::RunEnd::NoTvangFile:
-        case ForcedBatch::RunEnd::NoSaveDir:
-            return 1;
+            std::fprintf(stderr, "brisvane-cli: no word of %s fits a slot of the model (or it cannot be read)\n",
+                         options.wordFile.c_str());
+            break;
+        default:
+            break;
     }
-    return 1;
+    return res;
 }
 
 }  // namespace bv::cli

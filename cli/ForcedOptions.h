@@ -13,6 +13,7 @@
 #include "cli/CliCommands.h"
 #include "engine/BatchState.h"
 #include "engine/FillWorld.h"
+#include "engine/ForcedBatch.h"
 #include "engine/ModelGrid.h"
 #include "engine/RunCounters.h"
 
@@ -29,7 +30,14 @@ struct ForcedOptions {
     bool wanted() const { return !forcedFile.empty() || !wordFile.empty(); }
 };
 
+// Registers --forced, --word-file and --words on the build command (after its
+// own options: they exclude --keep-letters).
 void addForcedOptions(CLI::App& build, ForcedOptions& options);
+
+// The attempt limit of a forced-word run: --max-attempts when given, else none
+// on a terminal (the user stops the run) and 1000 otherwise, so that a run whose
+// words cannot all be placed ends by itself.
+int forcedAttemptLimit(const CLI::App& build, int maxAttempts, bool interactive);
 
 // What the build command has set up before the run.
 struct ForcedBuildRun {
@@ -46,8 +54,8 @@ struct ForcedBuildRun {
     std::function<void(const std::string&)> onSaved;  // each saved file's path
 };
 
-// Runs the forced-word batch; answers the exit code (0 when `count` crosswords
-// were saved) and prints an English summary on stderr.
-int runForcedBuild(CliContext& ctx, const ForcedOptions& options, const ForcedBuildRun& run);
+// Runs the forced-word batch and answers how it ended; explains on stderr why a
+// run ended early (the build command prints the summary and sets the exit code).
+ForcedBatch::RunResult runForcedBuild(CliContext& ctx, const ForcedOptions& options, const ForcedBuildRun& run);
 
 }  // namespace bv::cli
