@@ -172,6 +172,19 @@ bool ForcedBatch::askContinue() {
     return host_.askYesNo(BasicBatch::kContinueText, BasicBatch::kContinueCaption, Icon::Question);
 }
 
+ForcedBatch::RunResult ForcedBatch::runCommand(ModelGrid& doc, const std::string& saveDir,
+                                               const std::string& tvangPath,
+                                               const std::function<bool()>& showDialog) {
+    RunResult res;
+    if (!checkRoute()) return res;
+    list_.reset();
+    if (!showDialog || !showDialog()) {
+        res.end = RunEnd::Cancelled;
+        return res;
+    }
+    return runForced(doc, saveDir, tvangPath);
+}
+
 ForcedBatch::RunResult ForcedBatch::runForced(ModelGrid& doc, const std::string& saveDir,
                                               const std::string& tvangPath) {
     RunResult res;

@@ -57,6 +57,7 @@ public:
     // How a run ended.
     enum class RunEnd {
         NoRoute,        // there was no route: "De nuevo", nothing done
+        Cancelled,      // the dialog did not end with OK
         NoTvangFile,    // "tvang.txt" could not be read (reported), no attempt made
         NoWordFile,     // the word file is missing or none of its words fits
         NoSaveDir,      // the save directory could not be entered (reported)
@@ -106,6 +107,14 @@ public:
     // Reports "De nuevo" and answers false when there is no route (the command
     // checks this before it shows its dialog).
     bool checkRoute();
+
+    // The whole command "Generar con palabras obligatorias...": without a route
+    // "De nuevo" and nothing else; otherwise the forced-word list is discarded and
+    // `showDialog` runs (the desktop program's dialog over TvangDialogRecord,
+    // which updates the settings); unless it ends with OK, nothing more happens;
+    // then runForced.
+    RunResult runCommand(ModelGrid& doc, const std::string& saveDir, const std::string& tvangPath,
+                         const std::function<bool()>& showDialog);
 
     void setClockSeeding(bool on) { clockSeeding_ = on; }
     // At most this many attempts per run; 0: no limit (the program's way).

@@ -527,6 +527,40 @@ TEST(ForcedRun, NoRouteNoRun) {
     EXPECT_TRUE(w.list.has_value());  // checked before the list is discarded
 }
 
+TEST(ForcedRun, CommandShowsTheDialogOnlyWithARouteAndRunsOnlyAfterOk) {
+    World w;
+    PictureModel doc = rowsModel();
+    int dialogs = 0;
+    auto cancel = [&] { ++dialogs; return false; };
+    EXPECT_EQ(w.batch.runCommand(doc, w.dir.path.string(), w.dir.file("tvang.txt"), cancel).end,
+              ForcedBatch::RunEnd::NoRoute);
+    EXPECT_EQ(dialogs, 0);
+
+    w.anyRoute(doc);
+    w.forced({"SOL"});
+    EXPECT_EQ(w.batch.runCommand(doc, w.dir.path.string(), w.dir.file("tvang.txt"), cancel).end,
+              ForcedBatch::RunEnd::Cancelled);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_FALSE(w.list.has_value());  // discarded before the dialog
+    EXPECT_TRUE(w.host.statusTexts.empty());
+    EXPECT_EQ(w.counters.attemptCount, 0);
+
+    // OK: the dialog wrote "tvang.txt" and switched the word file off.
+    TvangDialogRecord record = openTvangDialog(w.settings, w.dir.file("tvang.txt"));
+    record.words = "pan";
+    record.useWordFile = false;
+    auto ok = [&] { ++dialogs; return acceptTvangDialog(record, w.settings, w.dir.file("tvang.txt"), w.host), true; };
+    fs::create_directory(w.dir.path / "save");
+    w.batch.setSaveLimit(2);
+    const auto res = w.batch.runCommand(doc, (w.dir.path / "save").string(), w.dir.file("tvang.txt"), ok);
+    EXPECT_EQ(res.end, ForcedBatch::RunEnd::TargetReached);
+    EXPECT_EQ(res.saved, 2);
+    ASSERT_TRUE(w.list.has_value());
+    EXPECT_EQ(w.list->count(), 1);
+    EXPECT_EQ(w.list->word(0), "PAN");  // the list stays after the run
+    for (const fs::path& f : w.savedFiles()) EXPECT_TRUE(wordsOf(basicRows(f)).count("PAN")) << f;
+}
+
 TEST(ForcedRun, WordFileIsReadAgainBeforeAttemptsOneSixEleven) {
     // The word file disappears during the third attempt: the draw before the
     // sixth attempt finds nothing and the run ends silently after five.
