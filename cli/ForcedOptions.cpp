@@ -14,6 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr int kUnattendedAttemptLimit = 1000;
+constexpr int kUnattendedReturnBudget = 30;
 }
 
 void addForcedOptions(CLI::App& build, ForcedOptions& options) {
@@ -29,6 +30,11 @@ void addForcedOptions(CLI::App& build, ForcedOptions& options) {
     build.add_option("--words", options.words, "How many words --word-file draws (default 6)")
         ->check(CLI::Range(0, Tvang::kEntries))
         ->needs(wordFile)
+        ->group("Forced words");
+    build.add_option("--attempt-returns", options.attemptReturns,
+                     "Give up a forced-word attempt after N timed returns of the search, as Esc would "
+                     "(0: never; default: never on a terminal, 30 otherwise)")
+        ->check(CLI::NonNegativeNumber)
         ->group("Forced words");
     forced->excludes(wordFile);
     // Forced words always go into an empty grid.
@@ -62,6 +68,9 @@ ForcedBatch::RunResult runForcedBuild(CliContext& ctx, const ForcedOptions& opti
     batch.setAttemptLimit(run.maxAttempts);
     batch.setSaveLimit(run.count);
     batch.setPriorityLowering(run.lowerPriority);
+    batch.setReturnBudget(options.attemptReturns >= 0 ? options.attemptReturns
+                          : ctx.host.interactive()   ? 0
+                                                     : kUnattendedReturnBudget);
     batch.onSaved = run.onSaved;
 
     const ForcedBatch::RunResult res = batch.runForced(run.doc, run.saveDir, tvangPath);

@@ -6,6 +6,10 @@
 //   --word-file FILE         every crossword holds words drawn at random from
 //   --words N                FILE (N of them, 6 by default; a fresh draw
 //                            before attempts 1, 6, 11, ...), as "Usar minima"
+//   --attempt-returns N      give an attempt up after N timed returns of the
+//                            generator (0: never; default never on a terminal,
+//                            30 otherwise, so that an unwatched run never
+//                            circles for ever inside one attempt)
 //
 // The build command registers them with addForcedOptions and, when
 // ForcedOptions::wanted(), hands its loaded world to runForcedBuild instead of
@@ -26,6 +30,7 @@ struct ForcedOptions {
     std::string forcedFile;
     std::string wordFile;
     int words = 6;
+    int attemptReturns = -1;  // -1: the default for the terminal or not
 
     bool wanted() const { return !forcedFile.empty() || !wordFile.empty(); }
 };

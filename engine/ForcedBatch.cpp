@@ -40,6 +40,45 @@ std::string attemptStartText(std::time_t t) {
     return buf;
 }
 
+// The Host the generator sees during one attempt: everything goes to the real
+// Host, except that once the run state counts `budget` more timed returns than at
+// the start, key polls answer Esc (and the attempt is marked given up).
+class BudgetHost : public Host {
+public:
+    BudgetHost(Host& inner, const FillRunState& state, int budget)
+        : inner_(inner), state_(state), budget_(budget), start_(state.timedReturnTotal) {}
+    bool tripped() const { return tripped_; }
+
+    void report(std::string_view t, std::string_view c, Icon i) override { inner_.report(t, c, i); }
+    bool askYesNo(std::string_view t, std::string_view c, Icon i) override { return inner_.askYesNo(t, c, i); }
+    bool askOkCancel(std::string_view t, std::string_view c, Icon i) override { return inner_.askOkCancel(t, c, i); }
+    std::optional<int> pollKey() override {
+        if (budget_ > 0 && state_.timedReturnTotal - start_ >= budget_) {
+            tripped_ = true;
+            return kKeyEsc;
+        }
+        return inner_.pollKey();
+    }
+    void showProgress(std::string_view s, const std::vector<std::string>& rows) override {
+        inner_.showProgress(s, rows);
+    }
+    void showCounters(std::string_view c, std::string_view a) override { inner_.showCounters(c, a); }
+    void setStatusText(std::string_view t) override { inner_.setStatusText(t); }
+    std::optional<std::string> inputLine(std::string_view p, std::string_view c, std::string_view i) override {
+        return inner_.inputLine(p, c, i);
+    }
+    std::optional<std::string> chooseFile(std::string_view c, std::string_view f, bool s) override {
+        return inner_.chooseFile(c, f, s);
+    }
+
+private:
+    Host& inner_;
+    const FillRunState& state_;
+    int budget_;
+    int start_;
+    bool tripped_ = false;
+};
+
 }  // namespace
 
 ForcedBatch::ForcedBatch(const FillWorld& world, RunCounters& counters, BatchState& state, Host& host,
@@ -153,7 +192,11 @@ int ForcedBatch::makeForced(ModelGrid& doc) {
 
     Generator generator(world_);
     host_.showCounters(generator.countersLine(), attemptStartText(counters_.attemptStart));
-    const int r = generator.runFill(grid, false);
+    BudgetHost budgetHost(host_, world_.runState, returnBudget_);
+    if (returnBudget_ > 0) grid.setHost(&budgetHost);
+    int r = generator.runFill(grid, false);
+    grid.setHost(&host_);
+    if (budgetHost.tripped() && r < Generator::kUserLimit) r = kGivenUp;
     if (r <= 0) return r;
     if (!batch_.save(doc, grid)) return BasicBatch::kNotSaved;
     for (int y = 0; y < grid.height(); ++y)

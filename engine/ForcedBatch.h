@@ -53,6 +53,8 @@ public:
     static constexpr int kReloadEvery = 5;
     // Result of an attempt whose forced words could not all be placed.
     static constexpr int kNotPlaced = -1;
+    // Result of an attempt given up at its return budget (a failed attempt).
+    static constexpr int kGivenUp = -2;
 
     // How a run ended.
     enum class RunEnd {
@@ -123,6 +125,13 @@ public:
     // program's runs stop through the simple menu's target instead).
     void setSaveLimit(int n) { saveLimit_ = n; }
     void setPriorityLowering(bool on) { batch_.setPriorityLowering(on); }
+    // Gives up an attempt once the generator has made this many timed returns in
+    // it (each comes after AGtidlille seconds without progress), as an Esc would
+    // but without the question: the attempt fails with kGivenUp and the run goes
+    // on. Forced words can leave a crossing that the search circles around for a
+    // very long time; runs that nobody watches use this. 0: never (the program's
+    // way: the user presses Esc).
+    void setReturnBudget(int n) { returnBudget_ = n; }
     // Called after every saved crossword with its full path.
     std::function<void(const std::string&)> onSaved;
 
@@ -145,6 +154,7 @@ private:
     bool seededThisRun_ = false;
     int attemptLimit_ = 0;
     int saveLimit_ = 0;
+    int returnBudget_ = 0;
 };
 
 }  // namespace bv

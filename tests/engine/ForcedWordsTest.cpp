@@ -16,6 +16,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -44,6 +45,11 @@ constexpr const char* kWords =
 struct RecordingHost : ScriptedHost {
     std::vector<std::vector<std::string>> starts;  // grids shown as "Tvang start:"
     std::function<void()> onCounters;
+    std::function<void()> onPoll;
+    std::optional<int> pollKey() override {
+        if (onPoll) onPoll();
+        return ScriptedHost::pollKey();
+    }
     void showProgress(std::string_view status, const std::vector<std::string>& rows) override {
         ScriptedHost::showProgress(status, rows);
         if (status == ForcedBatch::kStartStatus) starts.push_back(rows);
@@ -559,6 +565,51 @@ TEST(ForcedRun, CommandShowsTheDialogOnlyWithARouteAndRunsOnlyAfterOk) {
     EXPECT_EQ(w.list->count(), 1);
     EXPECT_EQ(w.list->word(0), "PAN");  // the list stays after the run
     for (const fs::path& f : w.savedFiles()) EXPECT_TRUE(wordsOf(basicRows(f)).count("PAN")) << f;
+}
+
+TEST(ForcedRun, ReturnBudgetGivesUpALongAttemptWithoutAsking) {
+    // 20 rows of thirteen independent two-letter slots: one fill visits 260
+    // stops, so the generator checks keys and the timer twice; the clock jumps
+    // ten seconds at every key poll, so each check orders a timed return.
+    auto run = [](int budget, int& result, int& questions, int& returns) {
+        World w;
+        // Every pair of letters: enough different words for 260 slots.
+        for (char a = 'A'; a <= 'Z'; ++a)
+            for (char b = 'A'; b <= 'Z'; ++b) w.dict.addWord(std::string{a, b});
+        w.params.AGtidlille = 1;
+        w.params.AGrclille = 1;
+        w.params.AGstortit = 100;
+        w.params.AGantalrcstor = 1;
+        std::vector<std::string> rows;
+        for (int r = 0; r < 20; ++r) {
+            std::string row;
+            for (int i = 0; i < 13; ++i) row += "..#";
+            row += ".";
+            std::replace(row.begin(), row.end(), '.', ' ');
+            rows.push_back(row.substr(0, 39));
+            rows.push_back(std::string(39, '#'));
+        }
+        rows.pop_back();
+        PictureModel doc(rows);
+        w.forced({"OX"});
+        w.host.onPoll = [&] { w.clock.now += 10000; };
+        w.runState.timerArmed = true;  // as after the program's first fill
+        w.batch.setReturnBudget(budget);
+        fs::create_directory(w.dir.path / "save");
+        const fs::path before = fs::current_path();
+        fs::current_path(w.dir.path / "save");
+        result = w.batch.makeForced(doc);
+        fs::current_path(before);
+        questions = static_cast<int>(w.host.messages.size());
+        returns = w.runState.timedReturnTotal;
+    };
+    int r = 0, questions = 0, returns = 0;
+    run(0, r, questions, returns);
+    EXPECT_EQ(r, 1);
+    EXPECT_GE(returns, 2);  // the budget below is really reached
+    run(1, r, questions, returns);
+    EXPECT_EQ(r, ForcedBatch::kGivenUp);
+    EXPECT_EQ(questions, 0);
 }
 
 TEST(ForcedRun, WordFileIsReadAgainBeforeAttemptsOneSixEleven) {
