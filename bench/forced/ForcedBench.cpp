@@ -8,7 +8,7 @@
 // the attempt limit is reached. Printed: fills per minute, median and worst time
 // per fill, failed attempts, and seeds given up.
 //
-// An attempt still searching after --attempt-seconds (5) is interrupted as a
+// An attempt still searching after --attempt-seconds (3) is interrupted as a
 // user would with Esc, and counts as failed.
 //
 //   bench_forced [--dic FILE] [--data DIR] [--seeds N] [--max-attempts N]
@@ -87,9 +87,9 @@ struct Result {
 int main(int argc, char** argv) {
     std::string dicPath = std::string(BV_BINARY_DIR) + "/dic/spanish.dic";
     std::string dataDir = std::string(BV_SOURCE_DIR) + "/data";
-    int seeds = 20;
-    int maxAttempts = 50;
-    double budgetSeconds = 5;
+    int seeds = 10;
+    int maxAttempts = 40;
+    double budgetSeconds = 3;
     std::vector<int> models = {1, 4};
     std::vector<int> counts = {2, 4, 6};
     for (int i = 1; i < argc; ++i) {
