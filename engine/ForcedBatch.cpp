@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <set>
 
 namespace bv {
 
@@ -128,7 +129,10 @@ bool ForcedBatch::loadFromWordFile(Tvang& list, const ModelGrid& doc, const std:
     std::string bytes;
     if (!TextFile::read(path, bytes)) return false;
     std::vector<std::string> words = Tvang::wordLines(std::move(bytes));
-    std::erase_if(words, [this](std::string& w) { return !spellWord(w); });
+    // A word that stands twice in the file is one word: drawing it twice would
+    // give fewer different forced words than asked for.
+    std::set<std::string> seen;
+    std::erase_if(words, [&](std::string& w) { return !spellWord(w) || !seen.insert(w).second; });
     words = keepFitting(doc, std::move(words));
     if (words.empty()) return false;
     if (clockSeeding_ && !seededThisRun_) {

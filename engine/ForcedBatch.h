@@ -87,7 +87,9 @@ public:
     // chosen at random among those whose length some slot of `doc` has. False
     // (silently) when the file cannot be read or no word fits. Lowers
     // settings.wordFileCount to the number of fitting words when it is larger;
-    // never draws more words than a list holds.
+    // never draws more words than a list holds. Words are spelled as spellWord
+    // does (those it refuses are left out) and counted once however often they
+    // stand in the file.
     bool loadFromWordFile(Tvang& list, const ModelGrid& doc, const std::string& path);
     bool loadFromWordFile(Tvang& list, const ModelGrid& doc) {
         return loadFromWordFile(list, doc, settings_.wordFilePath);

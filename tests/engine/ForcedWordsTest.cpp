@@ -297,7 +297,7 @@ TEST(ForcedWords, KeepFittingDropsLengthsNoSlotHas) {
 TEST(ForcedWords, WordFileWithFewerFittingWordsLowersTheCount) {
     World w;
     PictureModel doc = rowsModel();
-    const std::string path = w.writeFile("words.txt", "sol\ncasas\nmesa\nyo\npan\nagua\nelefante\n");
+    const std::string path = w.writeFile("words.txt", "sol\ncasas\nmesa\nyo\npan\nSOL\nagua\nelefante\n");
     w.settings.wordFileCount = 6;
     for (int round = 0; round < 3; ++round) {
         Tvang list;
