@@ -1,6 +1,7 @@
 // brisvane-cli build / show / model: basic crosswords from a rule file, showing
 // crossword files as text, and making model files from grid pictures.
 #include "cli/CliCommands.h"
+#include "cli/ForcedOptions.h"
 #include "cli/InterruptibleHost.h"
 #include "cli/ParallelBuild.h"
 #include "platform/WorkTickClock.h"
@@ -81,11 +82,14 @@ struct BuildOptions {
     bool autoRoute = false;
     bool print = false;
     int maxAttempts = 0;
+    ForcedOptions forced;  // --forced / --word-file: crosswords that hold given words
+    int forcedAttemptLimit = 0;
     int jobs = 1;
     bool timings = false;
 };
 
-int runBuild(const BuildOptions& o, ConsoleHost& console) {
+int runBuild(const BuildOptions& o, CliContext& ctx) {
+    ConsoleHost& console = ctx.host;
     InterruptibleHost host(console);
     AppState app(host);
     if (!loadRuleFile(app, host, o.rules)) return 1;
@@ -170,7 +174,13 @@ int runBuild(const BuildOptions& o, ConsoleHost& console) {
         if (o.jobs <= 1) console.enableKeys();
         lastSaved = std::chrono::steady_clock::now();
         lastCpu = startCpu = cpuNow();
-        if (count > 0) batch.runGeneration(model, outDir, o.keepLetters);
+        if (count > 0 && o.forced.wanted()) {
+            runForcedBuild(ctx, o.forced,
+                           ForcedBuildRun{app.fillWorld(), app.counters, app.counters, model, &host, outDir, count,
+                                          o.forcedAttemptLimit, o.seed.has_value(), true, batch.onSaved});
+        } else if (count > 0) {
+            batch.runGeneration(model, outDir, o.keepLetters);
+        }
         console.disableKeys();
         const bool interrupted = InterruptibleHost::interrupted();
         host.uninstall();
@@ -274,7 +284,11 @@ void addBuildCommands(CLI::App& app, CliContext& ctx) {
     build->add_option("-j,--jobs", opts->jobs, "Worker processes building at the same time (default 1)")
         ->check(CLI::Range(1, 64));
     build->add_flag("--timings", opts->timings, "Report the time of each fill on stderr");
-    build->callback([opts, &ctx] { ctx.exitCode = runBuild(*opts, ctx.host); });
+    addForcedOptions(*build, opts->forced);
+    build->callback([opts, build, &ctx] {
+        opts->forcedAttemptLimit = forcedAttemptLimit(*build, opts->maxAttempts, ctx.host.interactive());
+        ctx.exitCode = runBuild(*opts, ctx);
+    });
 
     auto showPath = std::make_shared<std::string>();
     auto showLanguage = std::make_shared<int>(9);
