@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Signals in the middle of long work: Ctrl-C (SIGINT), SIGTERM and the terminal
+# closing (SIGHUP) each end an anagram search with a whole answer file holding
+# the answers found, and no temporary file left behind.
+set -euo pipefail
+CLI=$(realpath "$1")
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+cd "$WORK"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits (at most 60 s) until the file exists.
+await() { for _ in $(seq 1 600); do [ -e "$1" ] && return 0; sleep 0.1; done; return 1; }
+
+# One answer at once (a 19-letter word and TU), then a fruitless search through
+# every pairing of 21 letters that lasts minutes.
+{
+  echo abcdefghijklmnopqrs
+  for a in a b c d e f g h i j k l m n o p q r s t u; do
+    for b in a b c d e f g h i j k l m n o p q r s t u; do
+      if [[ $a < $b ]]; then echo "$a$b"; fi
+    done
+  done
+} > w.txt
+
+for sig in INT TERM HUP; do
+  rm -f out.txt
+  timeout 300 "$CLI" anagram --dic w.txt --min 2 --words 15 -o out.txt abcdefghijklmnopqrstu 2>err.txt &
+  pid=$!
+  await out.txt || fail "$sig: the search never started"
+  # The first answer is the first combination tried; give a loaded machine time.
+  sleep 1
+  kill -"$sig" "$pid"
+  status=0
+  wait "$pid" || status=$?
+  [ "$status" = 130 ] || fail "$sig: exit status $status: $(cat err.txt)"
+  grep -q "interrupted" err.txt || fail "$sig: no interruption summary: $(cat err.txt)"
+  [ "$(cat out.txt)" = $'ABCDEFGHIJKLMNOPQRS TU\r' ] || fail "$sig: answer file: $(od -c out.txt | head)"
+  if ls -A | grep -q '^\.bv-tmp'; then fail "$sig: temporary file left behind"; fi
+done
+echo ok
