@@ -1,7 +1,233 @@
+// brisvane-cli build / show / model: basic crosswords from a rule file, showing
+// crossword files as text, and making model files from grid pictures.
 #include "cli/CliCommands.h"
+#include "cli/InterruptibleHost.h"
+#include "platform/WorkTickClock.h"
+
+#include "documents/Kpoint.h"
+#include "documents/KpointModel.h"
+#include "engine/BasicBatch.h"
+#include "engine/GridPicture.h"
+#include "engine/Route.h"
+#include "engine/Simpelarr.h"
+#include "platform/Cp1252.h"
+#include "platform/TextFile.h"
+#include "shell/AppState.h"
+#include "shell/RuleFileLoader.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace bv::cli {
 
-void addBuildCommands(CLI::App&, CliContext&) {}
+namespace fs = std::filesystem;
+
+namespace {
+
+// A work grid of the document's size: clue cells BLOCK, every other cell BLANK.
+Simpelarr blankGridOf(const Kpoint& doc, Host* host) {
+    Simpelarr grid(doc.width(), doc.height(), host);
+    for (int y = 1; y <= doc.height(); ++y)
+        for (int x = 1; x <= doc.width(); ++x)
+            if (doc.isClue(x, y)) grid.put(BLOCK, x - 1, y - 1);
+    return grid;
+}
+
+// The rows of a basic crossword file, or nullopt when `bytes` is not one.
+std::optional<std::vector<std::string>> basicRows(const std::string& bytes) {
+    std::vector<std::string> lines = TextFile::splitLines(bytes);
+    if (lines.empty()) return std::nullopt;
+    int w = 0, h = 0;
+    char tail = 0;
+    if (std::sscanf(lines[0].c_str(), "%d\t%d%c", &w, &h, &tail) != 2 || w < 1 || h < 1) return std::nullopt;
+    if (lines.size() < static_cast<std::size_t>(h) + 1) return std::nullopt;
+    std::vector<std::string> rows(lines.begin() + 1, lines.begin() + 1 + h);
+    for (const std::string& r : rows)
+        if (r.size() != static_cast<std::size_t>(w)) return std::nullopt;
+    return rows;
+}
+
+void printRows(const std::vector<std::string>& rows) {
+    for (const std::string& r : rows) std::printf("%s\n", Cp1252::toUtf8(r).c_str());
+}
+
+bool printBasicFile(const std::string& path) {
+    std::string bytes;
+    if (!TextFile::read(path, bytes)) return false;
+    auto rows = basicRows(bytes);
+    if (!rows) return false;
+    std::printf("%s\n", path.c_str());
+    printRows(*rows);
+    std::printf("\n");
+    return true;
+}
+
+struct BuildOptions {
+    std::string rules;
+    int count = 1;
+    std::string out;
+    std::optional<unsigned> seed;
+    bool keepLetters = false;
+    bool autoRoute = false;
+    bool print = false;
+    int maxAttempts = 0;
+};
+
+int runBuild(const BuildOptions& o, ConsoleHost& console) {
+    InterruptibleHost host(console);
+    AppState app(host);
+    if (!loadRuleFile(app, host, o.rules)) return 1;
+
+    if (o.seed) {
+        app.random.seed(*o.seed);
+        // A given seed promises the same crosswords: time the returns by work done.
+        app.clock = std::make_unique<WorkTickClock>();
+    } else {
+        app.random.seedFromClock();
+    }
+
+    if (o.autoRoute) {
+        // As a counted run does: a fresh route for the model, then its back-jump counts.
+        Simpelarr work = blankGridOf(app.document, &host);
+        app.route.autoRoute(work);
+        app.route.optimiseRoute(blankGridOf(app.document, &host));
+    }
+
+    std::string outDir = o.out.empty() ? app.dirs.destination : o.out;
+    if (outDir.empty()) outDir = ".";
+    std::error_code ec;
+    fs::create_directories(outDir, ec);
+    outDir = fs::absolute(outDir, ec).lexically_normal().string();
+    const std::string startDir = AppDirectories::currentDirectory();
+
+    app.simpleMenu = true;  // the run stops at the requested count
+    app.counters.savedCount = 0;
+    app.counters.targetCount = o.count;
+    const int startAttempts = app.counters.attemptCount;
+
+    BasicBatch batch(app.fillWorld(), app.counters, app.counters, host);
+    batch.onSaved = [&](const std::string& path) {
+        console.endLiveLine();
+        if (o.print) {
+            if (!printBasicFile(path)) std::printf("%s\n", path.c_str());
+        } else {
+            std::printf("%s\n", path.c_str());
+        }
+        std::fflush(stdout);
+    };
+    batch.keepGoing = [&] {
+        return o.maxAttempts <= 0 || app.counters.attemptCount - startAttempts < o.maxAttempts;
+    };
+
+    KpointModel model(app.document);
+    host.install();
+    console.enableKeys();
+    if (o.count > 0) batch.runGeneration(model, outDir, o.keepLetters);
+    console.disableKeys();
+    const bool interrupted = InterruptibleHost::interrupted();
+    host.uninstall();
+    console.endLiveLine();
+
+    // The run restores the directory itself; make sure of it after an interruption too.
+    if (AppDirectories::currentDirectory() != startDir) fs::current_path(startDir, ec);
+
+    const int attempts = app.counters.attemptCount - startAttempts;
+    std::fprintf(stderr, "brisvane-cli: %s: saved %d of %d crossword(s) in %s after %d attempt(s)\n",
+                 interrupted ? "interrupted" : "done", app.counters.savedCount, o.count, outDir.c_str(), attempts);
+    if (interrupted) return 130;
+    return app.counters.savedCount >= o.count ? 0 : 1;
+}
+
+int runShow(const std::string& path, int languageNumber, ConsoleHost& host) {
+    std::string bytes;
+    if (!TextFile::read(path, bytes)) {
+        std::fprintf(stderr, "brisvane-cli: cannot read %s\n", path.c_str());
+        return 1;
+    }
+    if (auto rows = basicRows(bytes)) {
+        printRows(*rows);
+        return 0;
+    }
+    Language language;
+    language.setLanguage(languageNumber, host);
+    Kpoint doc;
+    if (!doc.readCrosswordText(bytes, host, [&](unsigned char b) { return language.isLetter(b); })) return 1;
+    std::vector<std::string> rows;
+    for (int y = 1; y <= doc.height(); ++y) {
+        std::string r;
+        for (int x = 1; x <= doc.width(); ++x) {
+            char c = doc.letterOf(x, y);
+            r.push_back(doc.isClue(x, y) ? '#' : (c == 0 || c == ' ') ? '.' : c);
+        }
+        rows.push_back(r);
+    }
+    printRows(rows);
+    return 0;
+}
+
+int runModel(const std::string& picturePath, const std::string& ktd, const std::string& vej, ConsoleHost& host) {
+    std::string error;
+    auto picture = GridPicture::readFile(picturePath, error);
+    if (!picture) {
+        std::fprintf(stderr, "brisvane-cli: %s: %s\n", picturePath.c_str(), error.c_str());
+        return 1;
+    }
+    if (!ktd.empty()) {
+        Kpoint doc(picture->width(), picture->height());
+        for (int y = 1; y <= picture->height(); ++y)
+            for (int x = 1; x <= picture->width(); ++x)
+                if (picture->isClue(x - 1, y - 1)) doc.setClue(x, y, "");
+        if (!doc.writeCrosswordFile(ktd, host)) return 1;
+    }
+    if (!vej.empty()) {
+        Route route;
+        Simpelarr work = picture->makeGrid(&host);
+        if (!route.autoRoute(work) || !route.optimiseRoute(picture->makeGrid(&host))) return 1;
+        if (!route.writeRoute(vej)) {
+            std::fprintf(stderr, "brisvane-cli: cannot write %s\n", vej.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+void addBuildCommands(CLI::App& app, CliContext& ctx) {
+    auto opts = std::make_shared<BuildOptions>();
+    CLI::App* build = app.add_subcommand("build", "Build basic crosswords from a rule file (.skb)");
+    build->add_option("rules", opts->rules, "Rule file (.skb)")->required();
+    build->add_option("-n,--count", opts->count, "Number of crosswords to save")->check(CLI::NonNegativeNumber);
+    build->add_option("--out", opts->out, "Destination directory (default: the rule file's)");
+    build->add_option("--seed", opts->seed, "Seed of the random source (default: from the clock)");
+    build->add_flag("--keep-letters", opts->keepLetters, "Keep the model's letters (no seed letters)");
+    build->add_flag("--auto-route", opts->autoRoute, "Build the route automatically first, as counted runs do");
+    build->add_flag("--print", opts->print, "Print each crossword as text to stdout");
+    build->add_option("--max-attempts", opts->maxAttempts, "Stop after this many fill attempts (0: no limit)")
+        ->check(CLI::NonNegativeNumber);
+    build->callback([opts, &ctx] { ctx.exitCode = runBuild(*opts, ctx.host); });
+
+    auto showPath = std::make_shared<std::string>();
+    auto showLanguage = std::make_shared<int>(9);
+    CLI::App* show = app.add_subcommand("show", "Print a basic crossword file or a crossword file (.ktd) as text");
+    show->add_option("file", *showPath, "Basic crossword or .ktd file")->required();
+    show->add_option("--language", *showLanguage, "Language number for .ktd letters (default 9, Spanish)");
+    show->callback([showPath, showLanguage, &ctx] { ctx.exitCode = runShow(*showPath, *showLanguage, ctx.host); });
+
+    struct ModelArgs {
+        std::string picture, ktd, vej;
+    };
+    auto m = std::make_shared<ModelArgs>();
+    CLI::App* model = app.add_subcommand("model", "Make a crossword file (.ktd) and its route (.vej) from a grid picture");
+    model->add_option("picture", m->picture, "Grid picture: one line per row, '#' = clue cell")->required();
+    model->add_option("--ktd", m->ktd, "Crossword file to write");
+    model->add_option("--vej", m->vej, "Route file to write (automatic route, optimised)");
+    model->callback([m, &ctx] { ctx.exitCode = runModel(m->picture, m->ktd, m->vej, ctx.host); });
+}
 
 }  // namespace bv::cli

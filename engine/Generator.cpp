@@ -297,6 +297,8 @@ int Generator::generate(Simpelarr& grid, Vejstop* stop) {
 }
 
 int Generator::searchStop(Simpelarr& grid, Vejstop& stop, EtOrd& slot, uint32_t since) {
+    if (!context_) context_ = std::make_unique<DB_Klasse>();  // generate called outside runFill
+    if (!shared_) shared_ = std::make_unique<GrepPak>(GrepPak::kSharedSize);
     DB_Klasse& ctx = *context_;
     GrepPak& shared = *shared_;
     shared.savedSlot = slot;

@@ -48,10 +48,11 @@ public:
 
     // One run: seed letters (when `seeded`), then generate from the route's first
     // stop. A route without any stop gives 0 (nothing can be filled); a grid
-    // holding a slot
-    // of more than 25 cells is refused with a report and gives kRefused.
+    // holding a slot of more than 25 cells is refused with a report and gives
+    // kRefused.
     int runFill(Simpelarr& grid, bool seeded);
-    // Fills from `stop` on; see the results above. Needs the context of runFill.
+    // Fills from `stop` on; see the results above. The grid's slots must be
+    // derived. Called outside runFill it makes its search context itself.
     int generate(Simpelarr& grid, Vejstop* stop);
     // Puts one random letter into the slot through (x, y) in direction `ret`
     // (any non-zero ret is down), unless the chosen cell already holds a letter.

@@ -192,6 +192,54 @@ INSTANTIATE_TEST_SUITE_P(Grids, RealFill,
                                            FillCase{"singles", {"...#.", "#....", "...#."}}),
                          [](const auto& tp) { return std::string(tp.param.name); });
 
+// Two hundred independent slots on a 40 x 40 grid: the deepest recursion a
+// route of this size gives, and every word different.
+TEST(Generator, LongRouteFillsWithoutRepeatingAWord) {
+    World w;
+    w.addWords(testwords::kThree);
+    std::vector<std::string> rows;
+    std::vector<StopSpec> stops;
+    for (int y = 0; y < 40; ++y) {
+        if (y % 2 == 1) {
+            rows.push_back(std::string(40, '#'));
+            continue;
+        }
+        rows.push_back("...#...#...#...#...#...#...#...#...#...#");
+        for (int x = 0; x < 40; x += 4) stops.push_back({x, y, 0, 0});
+    }
+    Simpelarr grid = makeGrid(rows, &w.host);
+    setRoute(w.route, stops);
+    ASSERT_EQ(runFill(w.fw, grid, false), 1);
+    std::set<std::string> distinct;
+    for (const std::string& word : wordsOf(grid)) {
+        EXPECT_TRUE(w.words.count(word)) << word;
+        EXPECT_TRUE(distinct.insert(word).second) << word;
+    }
+    EXPECT_EQ(distinct.size(), 200u);
+}
+
+// A clock that moves on by 5 ms every time it is read.
+struct SteppingClock : TickClock {
+    uint32_t now = 0;
+    uint32_t ticks() override { return now += 5; }
+};
+
+TEST(Generator, TimeAtEachStopIsAddedToItsElapsed) {
+    World w;
+    w.addWords("CAT DOG");
+    SteppingClock clock;
+    FillWorld fw = w.fw;
+    FillWorld timed{fw.dictionary, fw.rotor, fw.route, fw.params, fw.random, clock, fw.runState, fw.counters, fw.simpleMenu};
+    Simpelarr grid = makeGrid({"CAT", "###", "..."}, &w.host);
+    setRoute(w.route, {{0, 0, 0, 0}, {0, 2, 0, 0}, {0, 2, 0, 0}});
+    EXPECT_EQ(runFill(timed, grid, false), 1);
+    for (const Vejstop& s : w.route.stops()) {
+        if (!s.isEndMarker()) {
+            EXPECT_EQ(s.elapsed, 5);
+        }
+    }
+}
+
 TEST(Generator, RouteStartingWithItsEndMarkerFillsNothingAndSucceeds) {
     World w;
     w.addWords("CAT DOG");
@@ -437,18 +485,35 @@ TEST(Generator, SimpleMenuShowsProgressAtEveryCheckAndCountsTimedReturns) {
     EXPECT_EQ(w.state.visitCounter, 3u);
 }
 
-TEST(Generator, FailedSeededRunLeavesTheSeedLettersOnly) {
-    const std::vector<std::string> rows{".....", "#####", "....#", "#####", "..###"};
+// A run that fails (no fill, or Esc) leaves exactly the seed letters behind.
+class FailedSeededRun : public ::testing::TestWithParam<bool> {};
+
+TEST_P(FailedSeededRun, LeavesTheSeedLettersOnly) {
+    const bool esc = GetParam();
+    // Without Esc the last stop's row (two cells, no two-letter words) can never
+    // fill; with Esc the key is taken at the last stop, after two words are placed.
+    const std::vector<std::string> rows{esc ? "....." : "..###", "#####", "....#", "#####", "...##"};
     auto prepare = [&](World& w) {
-        w.addWords("APPLE BERRY CHILI DATE FIGS");
-        setRoute(w.route, {{0, 0, 0, 0}, {0, 2, 0, 0}, {0, 4, 0, 0}});
+        w.addWords(testwords::kThree);
+        w.addWords(testwords::kFour);
+        w.addWords("APPLE BERRY CHILI DATES FIGGY LEMON MANGO");
+        setRoute(w.route, {{0, 2, 0, 0}, {0, 4, 0, 0}, {0, 0, 0, 0}});
         w.route.seedA = {0, 0, 0};
-        w.route.seedB = {1, 2, 0};
+        w.route.seedB = {1, 4, 0};
     };
     World w(99);
     prepare(w);
+    if (esc) {
+        w.host.keys.push_back(kKeyEsc);
+        w.state.visitCounter = Generator::kCheckBit - 3;
+    }
     Simpelarr grid = makeGrid(rows, &w.host);
-    EXPECT_EQ(runFill(w.fw, grid, true), 0);
+    const int result = runFill(w.fw, grid, true);
+    if (esc) {
+        EXPECT_LT(result, Generator::kUserLimit);
+    } else {
+        EXPECT_EQ(result, 0);
+    }
 
     // The same seed letters, put by hand from the same random sequence.
     World again(99);
@@ -456,11 +521,16 @@ TEST(Generator, FailedSeededRunLeavesTheSeedLettersOnly) {
     Simpelarr expected = makeGrid(rows, &again.host);
     expected.deriveSlots();
     Generator g(again.fw);
-    g.seedLetter(expected, 0, 0, 0);
-    g.seedLetter(expected, 1, 2, 0);
+    g.seedLetter(expected, 0, 2, 0);
+    g.seedLetter(expected, 1, 4, 0);
     EXPECT_EQ(rowsOf(grid), rowsOf(expected));
+    if (esc) {
+        EXPECT_EQ(w.route.stops()[2].visits, 1);  // taken at the third stop's first visit
+    }
     EXPECT_NE(rowsOf(expected), makeGrid(rows, nullptr).rowTexts());
 }
+
+INSTANTIATE_TEST_SUITE_P(NoFillOrEsc, FailedSeededRun, ::testing::Bool());
 
 TEST(Generator, SeedLetterPutsOneLetterIntoTheSlotAndKeepsLetters) {
     World w;
