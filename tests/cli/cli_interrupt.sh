@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Signals in the middle of long work: Ctrl-C (SIGINT), SIGTERM and the terminal
-# closing (SIGHUP) each end an anagram search with a whole answer file holding
-# the answers found, and no temporary file left behind.
+# closing (SIGHUP) each end
+#  - a generation run (build) with every crossword saved so far whole and
+#    counted, no partly written crossword and no temporary file left behind;
+#  - an anagram search with a whole answer file holding the answers found.
+#   cli_interrupt.sh BRISVANE_CLI
 set -euo pipefail
 CLI=$(realpath "$1")
+SRC=$(cd "$(dirname "$0")/../.." && pwd)
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 cd "$WORK"
@@ -11,6 +15,29 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Waits (at most 60 s) until the file exists.
 await() { for _ in $(seq 1 600); do [ -e "$1" ] && return 0; sleep 0.1; done; return 1; }
+
+source "$SRC/tests/cli/tiny_world.sh"
+
+# Waits (at most 60 s) until directory $1 holds at least $2 crosswords.
+await_saved() { for _ in $(seq 1 600); do [ "$(ls "$1" | grep -c '^x')" -ge "$2" ] && return 0; sleep 0.1; done; return 1; }
+
+for sig in INT TERM HUP; do
+  rm -rf out && mkdir out
+  # Far more crosswords than can be made before the signal comes.
+  timeout 300 "$CLI" build ring.skb -n 1000000 >saved.txt 2>err.txt </dev/null &
+  pid=$!
+  await_saved out 3 || fail "build $sig: no crosswords saved: $(cat err.txt)"
+  kill -"$sig" "$pid"
+  status=0
+  wait "$pid" || status=$?
+  [ "$status" = 130 ] || fail "build $sig: exit status $status: $(tail -3 err.txt)"
+  n=$(ls out | grep -c '^x')
+  grep -q "interrupted: saved $n of 1000000" err.txt || fail "build $sig: $n files, but: $(tail -1 err.txt)"
+  [ "$(wc -l < saved.txt)" = "$n" ] || fail "build $sig: $n files, $(wc -l < saved.txt) announced"
+  while read -r path; do [ -f "$path" ] || fail "build $sig: announced $path is missing"; done < saved.txt
+  all_whole out || fail "build $sig: a crossword is not whole"
+  if ls -A out | grep -q '^\.bv-tmp'; then fail "build $sig: temporary file left behind"; fi
+done
 
 # One answer at once (a 19-letter word and TU), then a fruitless search through
 # every pairing of 21 letters that lasts minutes.
