@@ -74,10 +74,11 @@ bool DictionaryCommands::join(std::unique_ptr<BogPoint>& current, const std::str
                               const std::string& joinFile) {
     if (!readsExtension(path)) return false;
     // A stale intermediate file from an earlier join must never stand in for
-    // this one: if the filter cannot write it, the dictionary is kept.
+    // this one, nor a cut-off one for a whole one: if the filter cannot write
+    // it completely, the dictionary is kept.
     std::error_code ec;
     std::filesystem::remove(joinFile, ec);
-    filterWordFile(*current, path, joinFile, random);
+    if (!filterWordFile(*current, path, joinFile, random)) return false;
     if (!startsAsDicFile(joinFile)) return false;
 
     const Language& language = current->language();

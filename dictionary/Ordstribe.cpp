@@ -13,6 +13,14 @@ constexpr std::string_view kNoMemory = "No más memoria/No puede leer más palab
 constexpr std::string_view kNoMemoryCaption = "FATAL ERROR";
 constexpr std::string_view kEraseFailed = "Fracasada la prueba de borrar";
 
+// An index entry is the word number (below 2^23, since a block holds fewer
+// than 2^24 cells) with the top byte of its hash above it, so that most
+// foreign entries are passed over without reading the word's cells.
+constexpr std::uint32_t kNumberMask = 0x00FFFFFF;
+inline std::uint32_t entryOf(std::uint32_t hash, int number) {
+    return (hash & ~kNumberMask) | static_cast<std::uint32_t>(number);
+}
+
 inline unsigned char letterOf(std::uint32_t cell) { return static_cast<unsigned char>(cell >> 24); }
 inline unsigned char byteOf(const char* s, int i) { return static_cast<unsigned char>(s[i]); }
 }  // namespace
@@ -28,13 +36,27 @@ Ordstribe::Ordstribe(int length, std::int64_t capacity, int growth, Host* host, 
     capacity = std::clamp<std::int64_t>(capacity, 0, std::max<std::int64_t>(most, 0));
     auto* block = static_cast<std::uint32_t*>(
         std::calloc(static_cast<std::size_t>(capacity + 2) * static_cast<std::size_t>(length_), sizeof(std::uint32_t)));
-    if (block == nullptr) {
+    const std::uint32_t indexSize = indexSizeFor(capacity);
+    auto* index = static_cast<std::uint32_t*>(std::calloc(indexSize, sizeof(std::uint32_t)));
+    if (block == nullptr || index == nullptr) {
         if (host_) host_->report(kNoMemory, kNoMemoryCaption, Icon::Error);
+        std::free(block);
+        std::free(index);
+        block = index = nullptr;
         capacity = 0;
     }
     cells_.reset(block);
+    index_.reset(index);
+    indexMask_ = index ? indexSize - 1 : 0;
     capacity_ = static_cast<int>(capacity);
     for (int i = 0; i < length_ * 32; ++i) lists_[i].base = block;
+}
+
+std::int64_t Ordstribe::reservedBytes() const {
+    if (length_ == 0) return 0;
+    std::int64_t cells = cells_ ? (std::int64_t{capacity_} + 2) * length_ : 0;
+    std::int64_t index = index_ ? std::int64_t{indexMask_} + 1 : 0;
+    return (cells + index) * 4 + std::int64_t{length_} * 32 * static_cast<std::int64_t>(sizeof(Bogstavliste));
 }
 
 bool Ordstribe::grow() {
@@ -44,8 +66,11 @@ bool Ordstribe::grow() {
     std::uint32_t* block = nullptr;
     if (wanted > capacity_)
         block = static_cast<std::uint32_t*>(std::calloc(static_cast<std::size_t>(wanted + 2) * length_, sizeof(std::uint32_t)));
-    if (block == nullptr) {
+    const std::uint32_t indexSize = indexSizeFor(wanted);
+    auto* index = block ? static_cast<std::uint32_t*>(std::calloc(indexSize, sizeof(std::uint32_t))) : nullptr;
+    if (block == nullptr || index == nullptr) {
         if (host_) host_->report(kNoMemory, kNoMemoryCaption, Icon::Error);
+        std::free(block);
         return false;
     }
     std::uint32_t* old = cells_.get();
@@ -57,6 +82,11 @@ bool Ordstribe::grow() {
         l.base = block;
     }
     cells_.reset(block);
+    if (const std::uint32_t* oldIndex = index_.get())
+        for (std::uint32_t i = 0; i <= indexMask_; ++i)
+            if (oldIndex[i] != 0) indexAdd(index, indexSize - 1, static_cast<int>(oldIndex[i] & kNumberMask));
+    index_.reset(index);
+    indexMask_ = indexSize - 1;
     capacity_ = static_cast<int>(wanted);
     return true;
 }
@@ -83,6 +113,9 @@ Ordstribe::Rarest Ordstribe::chooseRarest(const char* pattern, int length) const
 
 bool Ordstribe::matchesPattern(const char* pattern) const {
     if (length_ == 0) return false;
+    int known = 0;
+    while (known < length_ && pattern[known] != ' ' && pattern[known] != '\0') ++known;
+    if (known == length_) return findNumber(pattern) != 0;
     Rarest r = chooseRarest(pattern, length_);
     if (r.known == 0) return count_ > 0;
     const Bogstavliste& l = list(r.p1, byteOf(pattern, r.p1));
@@ -123,6 +156,7 @@ bool Ordstribe::insertCodes(const char* codes) {
         }
         l.head = cell;
     }
+    indexAdd(index_.get(), indexMask_, w);
     ++count_;
     return true;
 }
@@ -137,7 +171,8 @@ void Ordstribe::eraseCodes(const char* codes) {
     if (length_ == 0) return;
     // A word that is not stored is on none of its lists; taking it off some of
     // them and lowering the count would break the counts every search relies on.
-    if (!matchesPattern(codes)) {
+    const int number = findNumber(codes);
+    if (number == 0) {
         if (host_) host_->report(kEraseFailed, Cp1252::toUtf8(std::string_view(codes, length_)), Icon::Warning);
         return;
     }
@@ -162,6 +197,7 @@ void Ordstribe::eraseCodes(const char* codes) {
             cur = next;
         }
     }
+    indexRemove(number);
     --count_;
 }
 
@@ -232,6 +268,64 @@ bool Ordstribe::lettersAt(const char* pattern, int position, int length, LetterS
         cell = link ? l.base + link : nullptr;
     }
     return matched;
+}
+
+std::uint32_t Ordstribe::indexSizeFor(std::int64_t capacity) {
+    // At most half full, so probes stay short.
+    std::uint32_t size = 16;
+    while (size < 2 * static_cast<std::uint64_t>(capacity + 1)) size <<= 1;
+    return size;
+}
+
+std::uint32_t Ordstribe::hashCodes(const char* codes) const {
+    std::uint32_t h = 2166136261u;
+    for (int i = 0; i < length_; ++i) h = (h ^ byteOf(codes, i)) * 16777619u;
+    return h ^ (h >> 15);
+}
+
+std::uint32_t Ordstribe::hashWord(int number) const {
+    const std::uint32_t* w = cells_.get() + static_cast<std::ptrdiff_t>(number) * length_;
+    std::uint32_t h = 2166136261u;
+    for (int i = 0; i < length_; ++i) h = (h ^ letterOf(w[i])) * 16777619u;
+    return h ^ (h >> 15);
+}
+
+int Ordstribe::findNumber(const char* codes) const {
+    const std::uint32_t* table = index_.get();
+    if (table == nullptr) return 0;
+    const std::uint32_t h = hashCodes(codes);
+    const std::uint32_t tag = h & ~kNumberMask;
+    for (std::uint32_t i = h & indexMask_;; i = (i + 1) & indexMask_) {
+        const std::uint32_t e = table[i];
+        if (e == 0) return 0;
+        const std::uint32_t w = e & kNumberMask;
+        if ((e & ~kNumberMask) == tag && sameWord(cells_.get() + static_cast<std::ptrdiff_t>(w) * length_, codes))
+            return static_cast<int>(w);
+    }
+}
+
+void Ordstribe::indexAdd(std::uint32_t* table, std::uint32_t mask, int number) const {
+    const std::uint32_t h = hashWord(number);
+    std::uint32_t i = h & mask;
+    while (table[i] != 0) i = (i + 1) & mask;
+    table[i] = entryOf(h, number);
+}
+
+void Ordstribe::indexRemove(int number) {
+    std::uint32_t* table = index_.get();
+    std::uint32_t i = hashWord(number) & indexMask_;
+    while ((table[i] & kNumberMask) != static_cast<std::uint32_t>(number)) i = (i + 1) & indexMask_;
+    // Backward-shift deletion: move later entries of the probe run into the gap.
+    for (std::uint32_t j = (i + 1) & indexMask_; table[j] != 0; j = (j + 1) & indexMask_) {
+        const std::uint32_t home = hashWord(static_cast<int>(table[j] & kNumberMask)) & indexMask_;
+        // Entry j may fill the gap at i unless its home lies cyclically in (i, j].
+        const bool homeBetween = (i <= j) ? (home > i && home <= j) : (home > i || home <= j);
+        if (!homeBetween) {
+            table[i] = table[j];
+            i = j;
+        }
+    }
+    table[i] = 0;
 }
 
 }  // namespace bv

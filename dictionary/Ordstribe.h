@@ -8,6 +8,10 @@
 // ends a list) and are never handed out twice, so removed words leave unlinked
 // cells behind until a dictionary is built anew.
 //
+// Whole-word questions (the duplicate check of every insertion, hasWord) are
+// answered through a hash index of word numbers, kept beside the lists and
+// grown with the block; it changes no answer and no order, only the speed.
+//
 // Failure: when the block is full and cannot grow (no memory, or the cells of
 // one length would pass the 2^24 that a 24-bit link can address) the Host shows
 // "No más memoria/No puede leer más palabras" and the word is not stored; the
@@ -57,6 +61,8 @@ public:
     int growth() const { return growth_; }
     const Bogstavliste& list(int position, int letter) const { return lists_[position * 32 + (letter & 31)]; }
     const std::uint32_t* cells() const { return cells_.get(); }
+    // Memory held: cell block, lists and index.
+    std::int64_t reservedBytes() const;
 
     // Codes: exactly L letter codes (NUL-ended). False when already stored or
     // when the block could not grow.
@@ -87,9 +93,18 @@ private:
         void operator()(std::uint32_t* p) const { std::free(p); }
     };
     bool sameWord(const std::uint32_t* first, const char* codes) const;
+    // The index: open addressing with linear probing over word numbers (0 = free).
+    std::uint32_t hashCodes(const char* codes) const;
+    std::uint32_t hashWord(int number) const;
+    int findNumber(const char* codes) const;  // 0 when not stored
+    void indexAdd(std::uint32_t* table, std::uint32_t mask, int number) const;
+    void indexRemove(int number);
+    static std::uint32_t indexSizeFor(std::int64_t capacity);
 
     std::unique_ptr<Bogstavliste[]> lists_;
     std::unique_ptr<std::uint32_t, FreeCells> cells_;
+    std::unique_ptr<std::uint32_t, FreeCells> index_;
+    std::uint32_t indexMask_ = 0;
     int length_ = 0;
     int count_ = 0;
     int capacity_ = 0;

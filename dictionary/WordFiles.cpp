@@ -99,11 +99,23 @@ std::uint16_t encodeDicChar(unsigned char c, std::uint16_t filler) {
     return g;
 }
 
+namespace {
+// The character bits carried by each half of a group, looked up per byte.
+struct DecodeTables {
+    unsigned char lo[256], hi[256];
+    constexpr DecodeTables() : lo(), hi() {
+        for (int b = 0; b < 256; ++b)
+            for (int i = 0; i < 8; ++i) {
+                if (kGroupBit[i] < 8 && (b & (1 << kGroupBit[i]))) lo[b] |= static_cast<unsigned char>(1 << i);
+                if (kGroupBit[i] >= 8 && (b & (1 << (kGroupBit[i] - 8)))) hi[b] |= static_cast<unsigned char>(1 << i);
+            }
+    }
+};
+constexpr DecodeTables kDecode;
+}  // namespace
+
 unsigned char decodeDicChar(std::uint16_t group) {
-    unsigned c = 0;
-    for (int i = 0; i < 8; ++i)
-        if (group & (1u << kGroupBit[i])) c |= 1u << i;
-    return static_cast<unsigned char>(c);
+    return static_cast<unsigned char>(kDecode.lo[group & 0xFF] | kDecode.hi[group >> 8]);
 }
 
 bool loadWordFile(BogPoint& dictionary, const std::string& path, LoadSummary* summary) {
@@ -159,18 +171,21 @@ bool saveDicFile(const BogPoint& dictionary, const std::string& path, Random& ra
     return ok;
 }
 
-void filterWordFile(BogPoint& dictionary, const std::string& inPath, const std::string& outPath, Random& random) {
+bool filterWordFile(BogPoint& dictionary, const std::string& inPath, const std::string& outPath, Random& random) {
     std::string bytes;
     bool in = readFile(inPath, bytes);
     File out(in ? std::fopen(outPath.c_str(), "wb") : nullptr);
     if (!in || !out) {
         dictionary.host().report(kOpenFailed, inPath, Icon::Error);
-        return;
+        return false;
     }
     bool ok = std::fputc('=', out.get()) != EOF;
     readWords(dictionary.language(), bytes, [&](std::string_view word) {
         if (ok && dictionary.hasWord(word)) ok = putWord(out.get(), word, random);
     });
+    ok = (std::fclose(out.release()) == 0) && ok;
+    if (!ok) dictionary.host().report(kSaveFailed, outPath, Icon::Error);
+    return ok;
 }
 
 void subtractWordFile(BogPoint& dictionary, const std::string& path) {

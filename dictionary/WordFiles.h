@@ -43,8 +43,10 @@ bool loadWordFile(BogPoint& dictionary, const std::string& path, LoadSummary* su
 // be created or a write fails (the part written stays on disk).
 bool saveDicFile(const BogPoint& dictionary, const std::string& path, Random& random);
 // Writes to outPath, as a dictionary file, the words of inPath that the
-// dictionary holds, spelled as inPath spells them.
-void filterWordFile(BogPoint& dictionary, const std::string& inPath, const std::string& outPath, Random& random);
+// dictionary holds, spelled as inPath spells them. False (after a message)
+// when a file cannot be opened or a write fails, so that a join never goes on
+// with a cut-off intermediate file as if it were whole.
+bool filterWordFile(BogPoint& dictionary, const std::string& inPath, const std::string& outPath, Random& random);
 // Removes from the dictionary the words of the file that it holds.
 void subtractWordFile(BogPoint& dictionary, const std::string& path);
 

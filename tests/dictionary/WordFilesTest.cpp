@@ -222,7 +222,7 @@ TEST_F(WordFilesTest, FilterKeepsTheSpellingOfTheList) {
     BogPoint d(20000, language, host);
     for (const char* w : {"CASA", "MESA", "SOL"}) d.addWord(w);
     write("list.txt", "casa\nPerro\nMes\xE1\nx\n");
-    filterWordFile(d, path("list.txt"), path("out.dic"), random);
+    EXPECT_TRUE(filterWordFile(d, path("list.txt"), path("out.dic"), random));
     std::string bytes;
     ASSERT_TRUE(TextFile::read(path("out.dic"), bytes));
     std::string decoded;
@@ -235,8 +235,25 @@ TEST_F(WordFilesTest, FilterKeepsTheSpellingOfTheList) {
     BogPoint joined(BogPoint::kRuleFileSize, language, host);
     loadWordFile(joined, path("out.dic"));
     EXPECT_EQ(words(joined), (Set{"CASA", "MESA"}));
-    filterWordFile(d, path("none.txt"), path("out2.dic"), random);
+    EXPECT_FALSE(filterWordFile(d, path("none.txt"), path("out2.dic"), random));
     EXPECT_EQ(host.reports().back().caption, path("none.txt"));
+    EXPECT_FALSE(filterWordFile(d, path("list.txt"), dir_.string(), random));  // cannot write a directory
+    EXPECT_EQ(host.reports().back().caption, path("list.txt"));
+}
+
+// A disk that fills up while writing: the save and the join's filter answer
+// false and say so, instead of leaving a cut-off file that looks whole.
+TEST_F(WordFilesTest, WriteFailuresAreReported) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    BogPoint d(20000, language, host);
+    for (const auto& w : {"CASA", "MESA", "SOL"}) d.addWord(w);
+    EXPECT_FALSE(saveDicFile(d, "/dev/full", random));
+    ASSERT_EQ(host.reports().size(), 1u);
+    EXPECT_EQ(host.reports()[0].text, "Error en la abertura del archivo del diccionario de guardar");
+    EXPECT_EQ(host.reports()[0].caption, "/dev/full");
+    write("list.txt", "casa\nmesa\n");
+    EXPECT_FALSE(filterWordFile(d, path("list.txt"), "/dev/full", random));
+    EXPECT_EQ(host.reports().size(), 2u);
 }
 
 TEST_F(WordFilesTest, SubtractRemovesTheListsWords) {

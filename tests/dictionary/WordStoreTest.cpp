@@ -181,6 +181,45 @@ TEST(WordStoreTest, RemovingAWordThatIsNotStoredReportsAndChangesNothing) {
     expectListsConsistent(w.dict.ordstribe(4));
 }
 
+// Random additions and removals against a plain set: whole-word answers, blank
+// patterns, list counts and the visit all agree with the set at every step.
+TEST(WordStoreTest, RandomAddsAndRemovesAgreeWithASet) {
+    World w(1000);  // 4-letter words start with room for 25: the block grows several times
+    Random r(2024);
+    std::set<std::string> model;
+    auto randomWord = [&] {
+        std::string s;
+        for (int i = 0; i < 4; ++i) s += static_cast<char>('A' + r.below(4));
+        return s;
+    };
+    for (int step = 0; step < 3000; ++step) {
+        std::string word = randomWord();
+        if (r.below(3) == 0) {
+            if (w.dict.hasWord(word)) w.dict.removeWord(word);
+            model.erase(word);
+        } else {
+            EXPECT_EQ(w.dict.addWord(word), model.insert(word).second);
+        }
+        if (step % 250 == 0) {
+            expectListsConsistent(w.dict.ordstribe(4));
+            for (int i = 0; i < 256; ++i) {
+                std::string probe;
+                for (int k = 0, v = i; k < 4; ++k, v /= 4) probe += static_cast<char>('A' + v % 4);
+                EXPECT_EQ(w.dict.hasWord(probe), model.count(probe) == 1) << probe;
+                std::string half = probe;
+                half[1] = half[3] = ' ';
+                bool any = false;
+                for (const auto& m : model) any = any || (m[0] == probe[0] && m[2] == probe[2]);
+                EXPECT_EQ(w.dict.ordstribe(4).matchesPattern(half.c_str()), any) << half;
+            }
+        }
+    }
+    Random v(8);
+    auto seen = allWords(w.dict, v);
+    EXPECT_EQ(seen, std::multiset<std::string>(model.begin(), model.end()));
+    EXPECT_TRUE(w.host.messages.empty());
+}
+
 TEST(WordStoreTest, VisitorCanStopTheWalk) {
     World w;
     for (const auto& word : sharedWords(3, 10)) w.dict.addWord(word);
@@ -248,6 +287,30 @@ TEST(WordStoreTest, HugeSizesAreCappedToWhatALinkCanAddress) {
     ScriptedHost host;
     Ordstribe s(25, std::int64_t{1} << 40, 100, &host, 25 * 10);
     EXPECT_EQ(s.capacity(), 8);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// Lists of 65535 words or more are still chosen and walked: a pattern whose
+// known letters all sit on such lists must not look letterless.
+TEST(WordStoreTest, VeryLongListsAreStillSearched) {
+    ScriptedHost host;
+    Ordstribe s(6, 150000, 500, &host);
+    char word[7] = {};
+    for (int i = 0; i < 70000; ++i) {
+        for (int k = 0, v = i; k < 4; ++k, v /= 26) word[1 + k] = static_cast<char>('A' + v % 26);
+        word[0] = word[5] = 'A';
+        ASSERT_TRUE(s.insertCodes(word));
+        word[0] = word[5] = 'B';
+        ASSERT_TRUE(s.insertCodes(word));
+    }
+    ASSERT_EQ(s.list(0, 'A').count, 70000);
+    EXPECT_FALSE(s.matchesPattern("A    B"));
+    EXPECT_TRUE(s.matchesPattern("A    A"));
+    LetterSet set = 0;
+    EXPECT_FALSE(s.lettersAt("A    B", 1, 6, set));
+    EXPECT_EQ(set, 0u);
+    EXPECT_TRUE(s.lettersAt("A    A", 1, 6, set));
+    EXPECT_EQ(set, (LetterSet{1} << 27) - 2);  // A..Z
     EXPECT_TRUE(host.messages.empty());
 }
 
