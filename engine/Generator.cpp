@@ -5,6 +5,7 @@
 #include "platform/Cp1252.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -79,8 +80,11 @@ void Generator::showProgress(Simpelarr& grid) {
     host->showCounters(countersLine(), attemptStartText(w_.counters.attemptStart));
 }
 
+// The statistics of a stop add up over every run of the program's life; a long
+// batch may pass the range of the counters, which then stay at their maximum.
 void Generator::addElapsed(Vejstop& stop, uint32_t since) {
-    stop.elapsed += static_cast<int32_t>(w_.clock.ticks() - since);
+    const int64_t sum = int64_t{stop.elapsed} + (w_.clock.ticks() - since);
+    stop.elapsed = static_cast<int32_t>(std::min<int64_t>(sum, INT32_MAX));
 }
 
 Vejstop* Generator::nextStop(Vejstop* stop) { return w_.route.next(stop); }
@@ -182,6 +186,7 @@ void Generator::startCollecting(GrepPak& list) {
 }
 
 bool Generator::takeCandidate(const char* codes) {
+    if (collecting_ == nullptr) return false;
     GrepPak& list = *collecting_;
     // samlMax words of the slot's length must fit the buffer; a larger value read
     // from a parameter file is held to what fits instead of writing past it.
@@ -259,7 +264,7 @@ int Generator::generate(Simpelarr& grid, Vejstop* stop) {
     // A route edited down to no end marker ends after its last stop.
     if (stop == nullptr) return 1;
     const uint32_t start = w_.clock.ticks();
-    ++stop->visits;
+    if (stop->visits < INT32_MAX) ++stop->visits;
 
     if (stop->x >= grid.width() || stop->y >= grid.height() || (stop->x >= 0 && stop->y < 0)) {
         report(grid, kWrongStopText, kWrongStopCaption);

@@ -13,9 +13,14 @@
 // the last words.
 //
 // Results (of runFill and generate): 1 filled; 0 no fill; negative: unwinding in
-// progress, below -200 the user interrupted. The grid is left filled (1) or as it
-// was after the seed letters (anything else), since every stop restores its slot
-// from a copy on the way back; undoing never allocates.
+// progress, below -200 the user interrupted. runFill answers below -200 only
+// after Esc (or kRefused): a back-jump or timed return deeper than the route
+// reaches its caller as -200, a failed attempt. The grid is left filled (1) or
+// as it was after the seed letters (anything else), since every stop restores
+// its slot from a copy on the way back; undoing never allocates.
+//
+// A completed slot of one cell is accepted as it is: a single letter is neither
+// looked up nor taken for a repeated word.
 //
 // A Generator borrows everything from its FillWorld; the search context and the
 // shared candidate list exist only while runFill runs. Messages go through the

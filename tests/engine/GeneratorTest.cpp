@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -238,6 +239,21 @@ TEST(Generator, TimeAtEachStopIsAddedToItsElapsed) {
             EXPECT_EQ(s.elapsed, 5);
         }
     }
+}
+
+TEST(Generator, StopStatisticsStayAtTheirMaximum) {
+    World w;
+    w.addWords("CAT DOG");
+    SteppingClock clock;
+    FillWorld fw = w.fw;
+    FillWorld timed{fw.dictionary, fw.rotor, fw.route, fw.params, fw.random, clock, fw.runState, fw.counters, fw.simpleMenu};
+    Simpelarr grid = makeGrid({"..."}, &w.host);
+    setRoute(w.route, {{0, 0, 0, 0}});
+    w.route.stops()[0].visits = INT32_MAX;
+    w.route.stops()[0].elapsed = INT32_MAX - 1;
+    EXPECT_EQ(runFill(timed, grid, false), 1);
+    EXPECT_EQ(w.route.stops()[0].visits, INT32_MAX);
+    EXPECT_EQ(w.route.stops()[0].elapsed, INT32_MAX);
 }
 
 TEST(Generator, RouteStartingWithItsEndMarkerFillsNothingAndSucceeds) {
@@ -555,6 +571,29 @@ TEST(Generator, SeedLetterPutsOneLetterIntoTheSlotAndKeepsLetters) {
     EXPECT_EQ(full.row(0), "ABCD");
 }
 
+// The two seed slots cross: whatever cells the letters fall on, the second
+// seed never takes away the first one's letter.
+TEST(Generator, SecondSeedKeepsTheFirstSeedsLetter) {
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        auto seeded = [&](SeedPosition b) {
+            World w(seed);
+            setRoute(w.route, {});
+            w.route.seedA = {1, 0, 0};  // the top row
+            w.route.seedB = b;
+            Simpelarr grid = makeGrid({"...", "...", "..."}, &w.host);
+            EXPECT_EQ(runFill(w.fw, grid, true), 1);
+            return rowsOf(grid);
+        };
+        const std::vector<std::string> first = seeded({-1, 0, 0});
+        const std::vector<std::string> both = seeded({1, 0, 1});  // the middle column
+        for (std::size_t y = 0; y < 3; ++y)
+            for (std::size_t x = 0; x < 3; ++x)
+                if (first[y][x] != BLANK) {
+                    EXPECT_EQ(both[y][x], first[y][x]) << "seed " << seed;
+                }
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Candidate lists
 
@@ -661,19 +700,26 @@ TEST(Candidates, ExchangesUntilTheBudgetIsSpentThenStopsTheWalk) {
     EXPECT_EQ(w.random.state(), oracle.state());
 }
 
-TEST(Candidates, SamlMaxBeyondTheBufferIsHeldToWhatFits) {
-    World w;
-    w.params.samlMax = 5000;  // from a hand-edited parameter file
-    w.params.blandtMax = 0;
-    GrepPak list(GrepPak::kSharedSize);
-    list.reset(25);
-    Generator g(w.fw);
-    g.startCollecting(list);
-    std::string codes(25, 'A');
-    int taken = 0;
-    while (g.takeCandidate(codes.c_str()) && taken < 5000) ++taken;
-    EXPECT_EQ(list.count(), static_cast<int>(GrepPak::kSharedSize / 26));
-    EXPECT_EQ(taken, list.count());
+// samlMax as a hand-edited parameter file may give it: more than the buffer
+// holds is held to what fits, less than one collects one word.
+TEST(Candidates, SamlMaxOutsideItsRangeStillCollectsSafely) {
+    struct Case {
+        int samlMax, length, kept;
+    };
+    for (const Case& c : {Case{5000, 25, static_cast<int>(GrepPak::kSharedSize / 26)}, Case{0, 3, 1}, Case{-7, 3, 1}}) {
+        World w;
+        w.params.samlMax = c.samlMax;
+        w.params.blandtMax = 0;
+        GrepPak list(GrepPak::kSharedSize);
+        list.reset(c.length);
+        Generator g(w.fw);
+        g.startCollecting(list);
+        const std::string codes(static_cast<std::size_t>(c.length), 'A');
+        int taken = 0;
+        while (taken < 6000 && g.takeCandidate(codes.c_str())) ++taken;
+        EXPECT_EQ(list.count(), c.kept) << c.samlMax;
+        EXPECT_EQ(taken, c.kept) << c.samlMax;
+    }
 }
 
 TEST(Candidates, PrivateCopyKeepsTheUntakenWordsAndTheSavedSlot) {
