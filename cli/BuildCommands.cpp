@@ -1,6 +1,7 @@
 // brisvane-cli build / show / model: basic crosswords from a rule file, showing
 // crossword files as text, and making model files from grid pictures.
 #include "cli/CliCommands.h"
+#include "cli/ForcedOptions.h"
 #include "cli/InterruptibleHost.h"
 #include "platform/WorkTickClock.h"
 
@@ -76,9 +77,12 @@ struct BuildOptions {
     bool autoRoute = false;
     bool print = false;
     int maxAttempts = 0;
+    ForcedOptions forced;  // --forced / --word-file: crosswords that hold given words
+    int forcedAttemptLimit = 0;
 };
 
-int runBuild(const BuildOptions& o, ConsoleHost& console) {
+int runBuild(const BuildOptions& o, CliContext& ctx) {
+    ConsoleHost& console = ctx.host;
     InterruptibleHost host(console);
     AppState app(host);
     if (!loadRuleFile(app, host, o.rules)) return 1;
@@ -127,7 +131,13 @@ int runBuild(const BuildOptions& o, ConsoleHost& console) {
     KpointModel model(app.document);
     host.install();
     console.enableKeys();
-    if (o.count > 0) batch.runGeneration(model, outDir, o.keepLetters);
+    if (o.count > 0 && o.forced.wanted()) {
+        runForcedBuild(ctx, o.forced,
+                       ForcedBuildRun{app.fillWorld(), app.counters, app.counters, model, &host, outDir, o.count,
+                                      o.forcedAttemptLimit, o.seed.has_value(), true, batch.onSaved});
+    } else if (o.count > 0) {
+        batch.runGeneration(model, outDir, o.keepLetters);
+    }
     console.disableKeys();
     const bool interrupted = InterruptibleHost::interrupted();
     host.uninstall();
@@ -210,7 +220,11 @@ void addBuildCommands(CLI::App& app, CliContext& ctx) {
     build->add_flag("--print", opts->print, "Print each crossword as text to stdout");
     build->add_option("--max-attempts", opts->maxAttempts, "Stop after this many fill attempts (0: no limit)")
         ->check(CLI::NonNegativeNumber);
-    build->callback([opts, &ctx] { ctx.exitCode = runBuild(*opts, ctx.host); });
+    addForcedOptions(*build, opts->forced);
+    build->callback([opts, build, &ctx] {
+        opts->forcedAttemptLimit = forcedAttemptLimit(*build, opts->maxAttempts, ctx.host.interactive());
+        ctx.exitCode = runBuild(*opts, ctx);
+    });
 
     auto showPath = std::make_shared<std::string>();
     auto showLanguage = std::make_shared<int>(9);

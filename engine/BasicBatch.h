@@ -101,9 +101,14 @@ public:
     // a number of attempts). Unset: the run goes on.
     std::function<bool()> keepGoing;
 
+    // Saves a filled grid as the next basic crossword file of the current
+    // directory (lastBasicPath, savedCount, the warning at more than 600 files).
+    // False, after the "Nombre del archivo vencido" report, when no file could be
+    // written. The forced-word steps save through it as well.
+    bool save(const ModelGrid& doc, const Simpelarr& grid);
+
 private:
     int attempt(const ModelGrid& doc, bool keepLetters, Simpelarr& grid);
-    bool save(const ModelGrid& doc, const Simpelarr& grid);
     bool askContinue();
 
     FillWorld world_;
