@@ -87,7 +87,8 @@ public:
     bool loadFromWordFile(Tvang& list, const ModelGrid& doc) {
         return loadFromWordFile(list, doc, settings_.wordFilePath);
     }
-    // The words whose length equals the length of some slot of `doc`, in order.
+    // The words that can be entries (Tvang::fitsAnEntry) and whose length equals
+    // the length of some slot of `doc`, in order.
     std::vector<std::string> keepFitting(const ModelGrid& doc, std::vector<std::string> words);
     // Places the forced words from entry i on, each into a random slot (among the
     // first 40 in slot-list order) of its length whose cells are BLANK or already
