@@ -2,7 +2,8 @@
 # Save places that cannot take a crossword: a read-only directory and a
 # filesystem that runs out of space in the middle of a run. The user gets the
 # message, the run ends with a failure status, and only crosswords that are
-# whole on disk are announced and counted.
+# whole on disk are announced and counted. An anagram search on the full
+# filesystem fails the same way.
 #   cli_full_disk.sh BRISVANE_CLI
 # Read-only: a read-only tmpfs when mounting is allowed (permission bits do not
 # stop root), else a directory without write permission (only when not root).
@@ -68,6 +69,15 @@ if try_mount full "size=64k"; then
   while read -r path; do [ -f "$path" ] || fail "full: announced $path is missing"; done < saved.txt
   all_whole full || fail "full: a crossword is not whole"
   if ls -A full | grep -q '^\.bv-tmp'; then fail "full: temporary file left behind"; fi
+
+  # An anagram search whose answers do not fit: a failure, and no cut-off file.
+  head -c $((64 * 1024)) /dev/zero > full/filler2 2>/dev/null || true
+  status=0
+  timeout 120 "$CLI" anagram --dic words.dic --min 3 -o full/anagram.txt abc >/dev/null 2>err.txt || status=$?
+  [ "$status" = 1 ] || fail "full anagram: exit status $status: $(cat err.txt)"
+  grep -q "cannot write" err.txt || fail "full anagram: no message: $(cat err.txt)"
+  [ ! -s full/anagram.txt ] || fail "full anagram: $(od -c full/anagram.txt | head -3)"
+  if ls -A full | grep -q '^\.bv-tmp'; then fail "full anagram: temporary file left behind"; fi
   ran=1
 else
   echo "full-disk case skipped: mounting a tmpfs is not allowed"
