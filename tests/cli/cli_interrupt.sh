@@ -39,6 +39,24 @@ for sig in INT TERM HUP; do
   if ls -A out | grep -q '^\.bv-tmp'; then fail "build $sig: temporary file left behind"; fi
 done
 
+# A real terminal hanging up: the run works in a pseudo-terminal (keys enabled),
+# and the terminal goes away (its master side closed), so the kernel sends
+# SIGHUP to the run.
+if command -v script >/dev/null; then
+  rm -rf out && mkdir out && rm -f err.txt
+  script -qfc "'$CLI' build ring.skb -n 1000000 >saved.txt 2>err.txt" /dev/null </dev/null >/dev/null 2>&1 &
+  term=$!
+  await_saved out 1 || fail "terminal: no crosswords saved"
+  kill -KILL "$term"
+  wait "$term" 2>/dev/null || true
+  for _ in $(seq 1 600); do grep -q "interrupted" err.txt 2>/dev/null && break; sleep 0.1; done
+  n=$(ls out | grep -c '^x')
+  grep -q "interrupted: saved $n of 1000000" err.txt || fail "terminal: $n files, but: $(tail -1 err.txt)"
+  [ "$(wc -l < saved.txt)" = "$n" ] || fail "terminal: $n files, $(wc -l < saved.txt) announced"
+  all_whole out || fail "terminal: a crossword is not whole"
+  if ls -A out | grep -q '^\.bv-tmp'; then fail "terminal: temporary file left behind"; fi
+fi
+
 # One answer at once (a 19-letter word and TU), then a fruitless search through
 # every pairing of 21 letters that lasts minutes.
 {
