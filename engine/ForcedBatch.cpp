@@ -1,6 +1,8 @@
 #include "engine/ForcedBatch.h"
 
 #include "engine/Generator.h"
+#include "dictionary/BogPoint.h"
+#include "dictionary/Language.h"
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 
@@ -8,6 +10,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <set>
 
 namespace bv {
 
@@ -99,6 +102,16 @@ int ForcedBatch::drawIndex(int n) {
     return static_cast<int>(v % n);
 }
 
+bool ForcedBatch::spellWord(std::string& word) const {
+    const Language& language = world_.dictionary.language();
+    for (char& c : word) {
+        const unsigned char code = language.codeOf(static_cast<unsigned char>(c));
+        if (code == 0) return false;
+        c = language.externalOf(code);
+    }
+    return true;
+}
+
 std::vector<std::string> ForcedBatch::keepFitting(const ModelGrid& doc, std::vector<std::string> words) {
     if (!sizeFits(doc)) return {};
     Simpelarr grid = emptyGrid(doc, &host_);
@@ -115,7 +128,12 @@ std::vector<std::string> ForcedBatch::keepFitting(const ModelGrid& doc, std::vec
 bool ForcedBatch::loadFromWordFile(Tvang& list, const ModelGrid& doc, const std::string& path) {
     std::string bytes;
     if (!TextFile::read(path, bytes)) return false;
-    std::vector<std::string> words = keepFitting(doc, Tvang::wordLines(std::move(bytes)));
+    std::vector<std::string> words = Tvang::wordLines(std::move(bytes));
+    // A word that stands twice in the file is one word: drawing it twice would
+    // give fewer different forced words than asked for.
+    std::set<std::string> seen;
+    std::erase_if(words, [&](std::string& w) { return !spellWord(w) || !seen.insert(w).second; });
+    words = keepFitting(doc, std::move(words));
     if (words.empty()) return false;
     if (clockSeeding_ && !seededThisRun_) {
         world_.random.seedFromClock();
@@ -241,6 +259,17 @@ ForcedBatch::RunResult ForcedBatch::runForced(ModelGrid& doc, const std::string&
             res.end = RunEnd::NoTvangFile;
             return res;
         }
+        Tvang spelled;
+        std::string refused;
+        for (int i = 0; i < list_->count(); ++i) {
+            std::string w(list_->word(i));
+            if (spellWord(w)) spelled.add(w);
+            else refused += "\n" + std::string(list_->word(i));
+        }
+        if (!refused.empty())
+            host_.report(std::string(kNotSpelledText) + Cp1252::toUtf8(refused), Tvang::kTooLongCaption,
+                         Icon::Warning);
+        *list_ = spelled;
     }
     std::error_code ec;
     const std::string wordFile =

@@ -53,6 +53,11 @@ public:
     static constexpr int kReloadEvery = 5;
     // Result of an attempt whose forced words could not all be placed.
     static constexpr int kNotPlaced = -1;
+    // Words of "tvang.txt" with a character that is no letter of the current
+    // language are not used (the generator would write over that cell); one
+    // report names them.
+    static constexpr std::string_view kNotSpelledText =
+        "Estas palabras tienen caracteres que no son letras del idioma y no se usan como palabras obligatorias:";
     // Result of an attempt given up at its return budget (a failed attempt).
     static constexpr int kGivenUp = -2;
 
@@ -82,11 +87,17 @@ public:
     // chosen at random among those whose length some slot of `doc` has. False
     // (silently) when the file cannot be read or no word fits. Lowers
     // settings.wordFileCount to the number of fitting words when it is larger;
-    // never draws more words than a list holds.
+    // never draws more words than a list holds. Words are spelled as spellWord
+    // does (those it refuses are left out) and counted once however often they
+    // stand in the file.
     bool loadFromWordFile(Tvang& list, const ModelGrid& doc, const std::string& path);
     bool loadFromWordFile(Tvang& list, const ModelGrid& doc) {
         return loadFromWordFile(list, doc, settings_.wordFilePath);
     }
+    // The word in the dictionary's external form (each letter through the current
+    // language's code map, so that accented or small forms become the letters the
+    // generator writes); false when some character is no letter of the language.
+    bool spellWord(std::string& word) const;
     // The words that can be entries (Tvang::fitsAnEntry) and whose length equals
     // the length of some slot of `doc`, in order.
     std::vector<std::string> keepFitting(const ModelGrid& doc, std::vector<std::string> words);

@@ -297,7 +297,7 @@ TEST(ForcedWords, KeepFittingDropsLengthsNoSlotHas) {
 TEST(ForcedWords, WordFileWithFewerFittingWordsLowersTheCount) {
     World w;
     PictureModel doc = rowsModel();
-    const std::string path = w.writeFile("words.txt", "sol\ncasas\nmesa\nyo\npan\nagua\nelefante\n");
+    const std::string path = w.writeFile("words.txt", "sol\ncasas\nmesa\nyo\npan\nSOL\nagua\nelefante\n");
     w.settings.wordFileCount = 6;
     for (int round = 0; round < 3; ++round) {
         Tvang list;
@@ -520,6 +520,31 @@ TEST(ForcedRun, UnreadableTvangFileEndsTheRunBeforeAnyAttempt) {
     EXPECT_EQ(res.attempts, 0);
     ASSERT_EQ(w.host.reports().size(), 1u);
     EXPECT_EQ(w.host.reports()[0].text, "Kunne ikke finde/åbne filen");
+}
+
+TEST(ForcedRun, WordsWithCharactersThatAreNoLettersAreNotUsed) {
+    World w;  // Danish: A-Z, Æ, Ø, Å
+    PictureModel doc = rowsModel();
+    w.anyRoute(doc);
+    ASSERT_TRUE(TextFile::writeAtomic(w.dir.file("tvang.txt"), "ca1a\n\xe6" "ble\nsol\nla s\n"));
+    w.settings.useWordFile = false;
+    w.batch.setAttemptLimit(1);
+    fs::create_directory(w.dir.path / "save");
+    w.batch.runForced(doc, (w.dir.path / "save").string(), w.dir.file("tvang.txt"));
+    ASSERT_TRUE(w.list.has_value());
+    ASSERT_EQ(w.list->count(), 2);
+    EXPECT_EQ(w.list->word(0), "\xc6" "BLE");
+    EXPECT_EQ(w.list->word(1), "SOL");
+    ASSERT_EQ(w.host.reports().size(), 1u);
+    EXPECT_THAT(w.host.reports()[0].text, HasSubstr("CA1A"));
+    EXPECT_THAT(w.host.reports()[0].text, HasSubstr("LA S"));
+
+    // Drawn from a word file, such words are left out silently.
+    Tvang list;
+    w.settings.wordFileCount = 5;
+    ASSERT_TRUE(w.batch.loadFromWordFile(list, doc, w.writeFile("words.txt", "ca1a\nsol\nla s\n")));
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list.word(0), "SOL");
 }
 
 TEST(ForcedRun, NoRouteNoRun) {
