@@ -42,8 +42,13 @@ else
 fi
 cmake --build "$build" -j "${JOBS:-2}" --target $(for t in $run; do echo "fuzz_$t"; done)
 
-# Scratch files of the targets go to memory when possible (writers fsync).
-[ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && export TMPDIR=/dev/shm
+# Scratch files of the targets go to memory when possible (writers fsync), in a
+# directory of this run that is removed afterwards.
+base=${TMPDIR:-}
+[ -z "$base" ] && { [ -d /dev/shm ] && base=/dev/shm || base=/tmp; }
+scratch=$(mktemp -d "$base/bvfuzz-run.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+export TMPDIR=$scratch
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:allocator_may_return_null=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 status=0
