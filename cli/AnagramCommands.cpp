@@ -5,8 +5,8 @@
 //           [-o FILE] TEXT...
 //
 // Writes "anagram.txt" in the working directory (or FILE), and prints it when
-// stdout is a terminal. Ctrl-C (or SIGTERM) ends a long search early; the answers found so
-// far are kept and the file is always whole.
+// stdout is a terminal. Ctrl-C (SIGINT), SIGTERM or the terminal closing (SIGHUP) ends a
+// long search early; the answers found so far are kept and the file is always whole.
 #include "anagram/AnagramSearch.h"
 #include "anagram/Anacon.h"
 #include "cli/CliCommands.h"
@@ -35,8 +35,8 @@ static_assert(std::atomic<bool>::is_always_lock_free, "the SIGINT handler needs 
 
 extern "C" void onInterrupt(int) { interruptRequested.store(true, std::memory_order_relaxed); }
 
-// Installs the handler for SIGINT (Ctrl-C) and SIGTERM for its lifetime and
-// restores the previous ones.
+// Installs the handler for SIGINT (Ctrl-C), SIGTERM and SIGHUP (the terminal
+// closed) for its lifetime and restores the previous ones.
 class InterruptGuard {
 public:
     InterruptGuard() {
@@ -46,10 +46,12 @@ public:
         sigemptyset(&sa.sa_mask);
         sigaction(SIGINT, &sa, &oldInt_);
         sigaction(SIGTERM, &sa, &oldTerm_);
+        sigaction(SIGHUP, &sa, &oldHup_);
     }
     ~InterruptGuard() {
         sigaction(SIGINT, &oldInt_, nullptr);
         sigaction(SIGTERM, &oldTerm_, nullptr);
+        sigaction(SIGHUP, &oldHup_, nullptr);
     }
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
@@ -57,6 +59,7 @@ public:
 private:
     struct sigaction oldInt_ {};
     struct sigaction oldTerm_ {};
+    struct sigaction oldHup_ {};
 };
 
 struct AnagramOptions {

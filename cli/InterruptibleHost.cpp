@@ -1,27 +1,29 @@
 #include "cli/InterruptibleHost.h"
 
+#include <iterator>
+
 namespace bv::cli {
 
 namespace {
 volatile std::sig_atomic_t gInterrupted = 0;
 
-extern "C" void onSigint(int) { gInterrupted = 1; }
+extern "C" void onStopSignal(int) { gInterrupted = 1; }
 }  // namespace
 
 void InterruptibleHost::install() {
     if (installed_) return;
     gInterrupted = 0;
     struct sigaction sa {};
-    sa.sa_handler = onSigint;
+    sa.sa_handler = onStopSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = 0;  // no SA_RESTART: a blocking read on the terminal returns
-    ::sigaction(SIGINT, &sa, &previous_);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &sa, &previous_[i]);
     installed_ = true;
 }
 
 void InterruptibleHost::uninstall() {
     if (!installed_) return;
-    ::sigaction(SIGINT, &previous_, nullptr);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &previous_[i], nullptr);
     installed_ = false;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 // InterruptibleHost: the console Host of a build run, with a way to stop it from
-// outside the dialogue: Ctrl-C (SIGINT) or a limit on fill attempts.
+// outside the dialogue: Ctrl-C (SIGINT), SIGTERM, the terminal closing (SIGHUP)
+// or a limit on fill attempts. Each signal ends the run the way Esc does, so the
+// crossword being saved is finished or never appears, and the run loop puts the
+// working directory back.
 //
 // Once a stop is requested, pollKey answers Esc (so the generator ends the
 // attempt at its next check) and every question is answered No without being
 // asked (so the run loop leaves at once); everything else goes to the wrapped
-// ConsoleHost. The SIGINT handler only sets a sig_atomic_t flag; install() and
-// uninstall() put the handler in place and restore the previous one.
+// ConsoleHost. The signal handler only sets a sig_atomic_t flag; install() and
+// uninstall() put the handler in place and restore the previous ones.
 #include "platform/ConsoleHost.h"
 
 #include <csignal>
@@ -23,7 +26,7 @@ public:
 
     void install();
     void uninstall();
-    // True once SIGINT arrived (since install()).
+    // True once SIGINT, SIGTERM or SIGHUP arrived (since install()).
     static bool interrupted();
     // An extra stop condition, asked at every key poll and question.
     std::function<bool()> stopWhen;
@@ -44,7 +47,8 @@ public:
 private:
     ConsoleHost& console_;
     bool installed_ = false;
-    struct sigaction previous_ {};
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction previous_[3] {};
 };
 
 }  // namespace bv::cli

@@ -150,25 +150,32 @@ bool loadWordFile(BogPoint& dictionary, const std::string& path, LoadSummary* su
 }
 
 bool saveDicFile(const BogPoint& dictionary, const std::string& path, Random& random) {
-    File f(std::fopen(path.c_str(), "wb"));
-    if (!f) {
+    // The file is made whole in memory and then put in place atomically: a disk
+    // that fills up, or a save that is cut short, leaves the dictionary file that
+    // was there before untouched instead of a cut-off one.
+    const Language& language = dictionary.language();
+    std::string bytes(1, '=');
+    auto put = [&](unsigned char c) {
+        std::uint16_t g = encodeDicChar(c, static_cast<std::uint16_t>(random.next()));
+        bytes.push_back(static_cast<char>(g & 0xFF));
+        bytes.push_back(static_cast<char>(g >> 8));
+    };
+    char word[BogPoint::kMaxLength + 1];
+    dictionary.forEachWord(
+        [&](const char* codes) {
+            std::string_view c(codes);
+            language.toExternal(c, word);
+            for (std::size_t i = 0; i < c.size(); ++i) put(static_cast<unsigned char>(word[i]));
+            put(0);
+            return true;
+        },
+        random);
+    // A failed write is a failed save, not a success: the user must know.
+    if (!TextFile::writeAtomic(path, bytes)) {
         dictionary.host().report(kSaveFailed, path, Icon::Error);
         return false;
     }
-    const Language& language = dictionary.language();
-    bool ok = std::fputc('=', f.get()) != EOF;
-    char word[BogPoint::kMaxLength + 1];
-    ok = ok && dictionary.forEachWord(
-                   [&](const char* codes) {
-                       std::string_view c(codes);
-                       language.toExternal(c, word);
-                       return putWord(f.get(), std::string_view(word, c.size()), random);
-                   },
-                   random);
-    ok = (std::fclose(f.release()) == 0) && ok;
-    // A short write is a failed save, not a success: the user must know.
-    if (!ok) dictionary.host().report(kSaveFailed, path, Icon::Error);
-    return ok;
+    return true;
 }
 
 bool filterWordFile(BogPoint& dictionary, const std::string& inPath, const std::string& outPath, Random& random) {

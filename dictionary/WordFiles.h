@@ -39,8 +39,8 @@ struct LoadSummary {
 // Adds the words of a file; false only when the file cannot be opened.
 bool loadWordFile(BogPoint& dictionary, const std::string& path, LoadSummary* summary = nullptr);
 // Writes the dictionary as a dictionary file in external form (current
-// alphabet), in the order of BogPoint::forEachWord; false when the file cannot
-// be created or a write fails (the part written stays on disk).
+// alphabet), in the order of BogPoint::forEachWord; false (reported) when the
+// file cannot be written whole, and then a file already at `path` is untouched.
 bool saveDicFile(const BogPoint& dictionary, const std::string& path, Random& random);
 // Writes to outPath, as a dictionary file, the words of inPath that the
 // dictionary holds, spelled as inPath spells them. False (after a message)

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cassert>
 #include <climits>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 namespace bv {
@@ -90,7 +92,11 @@ public:
 
     // The lenient number of clue records: skips to the first digit or point
     // (a minus sign on the way makes the number negative), then digits with at
-    // most one meaningful point; no exponent. nullopt at the end of the text.
+    // most one meaningful point. An exponent right after the digits ("e+06") is
+    // taken too: the writer's %#g style writes one for values from 1e6 and below
+    // 1e-4, and without it such a value would eat the fields after it. The value
+    // is held to the finite doubles, so that what is read can be written back.
+    // nullopt at the end of the text.
     std::optional<double> lenient() {
         bool negative = false;
         while (!atEnd() && !isDigitOrPoint(s_[pos_])) {
@@ -110,6 +116,8 @@ public:
                 scale /= 10;
             }
         }
+        if (int e = 0; exponent(e) && v != 0) v *= std::pow(10.0, e);
+        if (!std::isfinite(v)) v = std::numeric_limits<double>::max();
         return negative ? -v : v;
     }
 
@@ -124,6 +132,24 @@ public:
     }
 
 private:
+    // "e" or "E", an optional sign and at least one digit; consumed only when whole.
+    bool exponent(int& e) {
+        size_t p = pos_;
+        if (p >= s_.size() || (s_[p] != 'e' && s_[p] != 'E')) return false;
+        ++p;
+        bool minus = false;
+        if (p < s_.size() && (s_[p] == '+' || s_[p] == '-')) minus = s_[p++] == '-';
+        if (p >= s_.size() || s_[p] < '0' || s_[p] > '9') return false;
+        int n = 0;
+        while (p < s_.size() && s_[p] >= '0' && s_[p] <= '9') {
+            if (n < 10000) n = n * 10 + (s_[p] - '0');
+            ++p;
+        }
+        e = minus ? -n : n;
+        pos_ = p;
+        return true;
+    }
+
     static bool isDigitOrPoint(char c) { return (c >= '0' && c <= '9') || c == '.'; }
 
     std::string_view s_;

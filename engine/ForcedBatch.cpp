@@ -120,7 +120,7 @@ std::vector<std::string> ForcedBatch::keepFitting(const ModelGrid& doc, std::vec
     for (const EtOrd& s : grid.slots())
         if (s.len >= 0 && s.len <= EtOrd::kMaxLen) lengths[s.len] = true;
     std::erase_if(words, [&](const std::string& w) {
-        return w.size() > static_cast<std::size_t>(EtOrd::kMaxLen) || !lengths[w.size()];
+        return !Tvang::fitsAnEntry(w) || !lengths[w.size()];
     });
     return words;
 }

@@ -98,7 +98,8 @@ public:
     // language's code map, so that accented or small forms become the letters the
     // generator writes); false when some character is no letter of the language.
     bool spellWord(std::string& word) const;
-    // The words whose length equals the length of some slot of `doc`, in order.
+    // The words that can be entries (Tvang::fitsAnEntry) and whose length equals
+    // the length of some slot of `doc`, in order.
     std::vector<std::string> keepFitting(const ModelGrid& doc, std::vector<std::string> words);
     // Places the forced words from entry i on, each into a random slot (among the
     // first 40 in slot-list order) of its length whose cells are BLANK or already

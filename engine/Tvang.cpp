@@ -1,12 +1,23 @@
 #include "engine/Tvang.h"
 
+#include "engine/Simpelarr.h"
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 
 namespace bv {
 
+bool Tvang::fitsAnEntry(std::string_view word) {
+    if (word.empty() || word.size() > static_cast<std::size_t>(kMaxLetters)) return false;
+    // Placed into the work grid, a '#' would turn a letter cell into a clue cell,
+    // and a control byte would become a letter no dictionary holds. (A blank is
+    // an open cell there, which the generator fills.)
+    for (char c : word)
+        if (c == BLOCK || static_cast<unsigned char>(c) < ' ') return false;
+    return true;
+}
+
 bool Tvang::add(std::string_view word) {
-    if (full() || word.empty() || word.size() > static_cast<std::size_t>(kMaxLetters)) return false;
+    if (full() || !fitsAnEntry(word)) return false;
     EtOrd& e = entries_[static_cast<std::size_t>(count_)];
     e = EtOrd{};
     e.setWord(word);
@@ -28,6 +39,9 @@ unsigned char Tvang::upperCase(unsigned char c) {
 }
 
 std::string Tvang::prepareLine(std::string_view line) {
+    // A line is a C string to the format: a zero byte ends it. Kept, it would
+    // make an entry whose length counts bytes its word does not have.
+    line = line.substr(0, line.find('\0'));
     std::size_t n = line.size();
     while (n > 0 && static_cast<unsigned char>(line[n - 1]) <= ' ') --n;
     std::string out(line.substr(0, n));

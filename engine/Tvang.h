@@ -48,8 +48,11 @@ public:
     std::string_view word(int i) const { return entry(i).word(); }
     std::span<const EtOrd> entries() const { return {entries_.data(), static_cast<std::size_t>(count_)}; }
 
+    // Can `word` be an entry: 1 to 39 bytes, none of which is a control byte or
+    // '#' (the work grid's clue cell), since neither can stand in a letter cell.
+    static bool fitsAnEntry(std::string_view word);
     // Puts `word` (already prepared) into the next entry. False, and nothing
-    // stored, when the list is full, the word is empty or longer than 39 letters.
+    // stored, when the list is full or the word cannot be an entry.
     bool add(std::string_view word);
 
     // Fills the list from a "tvang.txt" file: every non-empty prepared line, in
@@ -60,7 +63,8 @@ public:
 
     // The prepared, non-empty lines of a word file's bytes, in file order.
     static std::vector<std::string> wordLines(std::string bytes);
-    // Trailing bytes up to and including the blank removed, upper-cased.
+    // Cut at a zero byte, trailing bytes up to and including the blank removed,
+    // upper-cased.
     static std::string prepareLine(std::string_view line);
     // Windows-1252 upper case: a-z, the accented small letters 0xE0-0xFE (not the
     // division sign 0xF7), and the four small letters with their capitals outside

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -76,12 +77,37 @@ bool writeTemp(const std::string& path, std::string_view bytes, std::string& tmp
     ::chmod(tmp.c_str(), 0644);
     return true;
 }
+bool writeInPlace(const std::string& path, std::string_view bytes, std::string* error) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        if (error) *error = std::strerror(errno);
+        return false;
+    }
+    errno = 0;
+    bool ok = writeAll(fd, bytes);
+    int err = errno;
+    ok = (::close(fd) == 0) && ok;
+    if (!ok && error) *error = std::strerror(err ? err : errno);
+    return ok;
+}
 }  // namespace
 
 bool TextFile::writeAtomic(const std::string& path, std::string_view bytes, std::string* error) {
+    std::string target = path;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) return writeInPlace(path, bytes, error);
+        struct stat link {};
+        if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+            if (char* real = ::realpath(path.c_str(), nullptr)) {
+                target = real;
+                std::free(real);
+            }
+        }
+    }
     std::string tmp;
-    if (!writeTemp(path, bytes, tmp, error)) return false;
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+    if (!writeTemp(target, bytes, tmp, error)) return false;
+    if (::rename(tmp.c_str(), target.c_str()) != 0) {
         if (error) *error = std::strerror(errno);
         ::unlink(tmp.c_str());
         return false;

@@ -5,7 +5,10 @@
 // use CRLF, as the formats' own program writes them, so that files made here
 // read back byte for byte wherever the formats are read.
 // writeAtomic never leaves a half-written file: it writes a temporary file in the
-// same directory, flushes it and renames it over the target.
+// same directory, flushes it and renames it over the target. A target that is a
+// symbolic link keeps its link (the file it names is replaced). A target that
+// exists and is no regular file (a device such as /dev/null or /dev/stdout, a
+// FIFO) is written in place: renaming over it would put a plain file there.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -260,11 +260,14 @@ TEST(Kpoint, QuotesInCluesCannotBreakTheFile) {
     EXPECT_EQ(back.cell(2, 1).text, "a'b");
 }
 
+// An exponent right after the digits counts (the writer puts one there for
+// values from 1e6 and below 1e-4); an "e" without digits ends the number.
 TEST(Kpoint, LenientNumbersOfClueCells) {
     struct Case {
         const char* field;
         double value;
-    } cases[] = {{"12.5", 12.5}, {"-0.25", -0.25}, {"x-7", -7.0}, {"1.2.3", 1.23}, {".5", 0.5}, {"3e2", 3.0}};
+    } cases[] = {{"12.5", 12.5}, {"-0.25", -0.25}, {"x-7", -7.0}, {"1.2.3", 1.23},
+                 {".5", 0.5},   {"3e2", 300.0},   {"3e", 3.0},   {"2E-1", 0.2}};
     for (const auto& c : cases) {
         std::string text = std::string("1\t1\nBEGIN 0\n LEDEORD \"t\" ") + c.field;
         for (int i = 0; i < 39; ++i) text += " 1";

@@ -276,3 +276,39 @@ TEST(BasicBatch, NoRouteNoRun) {
 }
 
 }  // namespace
+
+// A run stopped in the middle (Esc, or a stop signal, which the command line
+// turns into Esc) or by a save that fails leaves the working directory where
+// it was before the run, with every crossword saved so far whole.
+TEST(BasicBatch, StoppedRunRestoresTheWorkingDirectory) {
+    enum class Stop { EscInFill, FailedSave };
+    for (Stop stop : {Stop::EscInFill, Stop::FailedSave}) {
+        InTempDir tmp;
+        fs::create_directory("save");
+        Batch b(kSaltoWords, 0, 2);
+        b.simpleMenu = true;
+        b.state.targetCount = 3;
+        PictureModel doc(kSmall);
+        if (stop == Stop::EscInFill) {
+            b.runState.visitCounter = 127;
+            b.host.keys = {kKeyEsc};
+        } else {
+            b.batch.onSaved = [&](const std::string&) { fs::remove_all(tmp.dir.path / "save"); };
+        }
+        b.host.answers = {false};
+
+        b.batch.runGeneration(doc, (tmp.dir.path / "save").string(), false);
+
+        EXPECT_EQ(fs::current_path(), tmp.dir.path);
+        if (stop == Stop::EscInFill) {
+            EXPECT_EQ(b.counters.savedCount, 0);
+            EXPECT_TRUE(fs::is_empty(tmp.dir.path / "save"));
+        } else {
+            // The first crossword was saved, then the directory vanished: the
+            // second one is reported and not counted.
+            EXPECT_EQ(b.counters.savedCount, 1);
+            ASSERT_FALSE(b.host.reports().empty());
+            EXPECT_EQ(b.host.reports().back().caption, "Nombre del archivo vencido");
+        }
+    }
+}
