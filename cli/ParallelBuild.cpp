@@ -12,8 +12,11 @@
 namespace bv::cli {
 
 namespace {
+// The signals a run stops on (Ctrl-C, SIGTERM, the terminal closing); the
+// parent passes the one it got on to the workers.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 volatile std::sig_atomic_t gParentInterrupted = 0;
-extern "C" void onParentSigint(int) { gParentInterrupted = 1; }
+extern "C" void onParentSignal(int sig) { gParentInterrupted = sig; }
 
 // Results of the workers, in memory shared with them.
 struct Shared {
@@ -53,12 +56,15 @@ int runWorkers(int jobs, int count, std::optional<unsigned> seed,
     std::fflush(stdout);
     std::fflush(stderr);
 
-    struct sigaction sa {}, previous {};
-    sa.sa_handler = onParentSigint;
+    struct sigaction sa {}, previous[3] {};
+    sa.sa_handler = onParentSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = 0;  // waitpid returns with EINTR, so the signal can be passed on
     gParentInterrupted = 0;
-    ::sigaction(SIGINT, &sa, &previous);
+    for (int i = 0; i < 3; ++i) ::sigaction(kStopSignals[i], &sa, &previous[i]);
+    auto restore = [&] {
+        for (int i = 0; i < 3; ++i) ::sigaction(kStopSignals[i], &previous[i], nullptr);
+    };
 
     std::vector<pid_t> pids;
     bool forkFailed = false;
@@ -74,7 +80,7 @@ int runWorkers(int jobs, int count, std::optional<unsigned> seed,
             break;
         }
         if (pid == 0) {
-            ::sigaction(SIGINT, &previous, nullptr);
+            restore();
             WorkerResult r{1, 0};
             try {
                 r = work(plan);
@@ -89,7 +95,7 @@ int runWorkers(int jobs, int count, std::optional<unsigned> seed,
         pids.push_back(pid);
     }
     if (forkFailed)
-        for (pid_t p : pids) ::kill(p, SIGINT);
+        for (pid_t p : pids) ::kill(p, SIGTERM);
 
     std::vector<bool> done(pids.size(), false);
     std::size_t alive = pids.size();
@@ -104,7 +110,7 @@ int runWorkers(int jobs, int count, std::optional<unsigned> seed,
                 // Ctrl-C at a terminal reaches the workers as well; a signal sent
                 // to the parent alone is passed on here.
                 for (std::size_t i = 0; i < pids.size(); ++i)
-                    if (!done[i]) ::kill(pids[i], SIGINT);
+                    if (!done[i]) ::kill(pids[i], static_cast<int>(gParentInterrupted));
                 forwarded = true;
             }
             continue;
@@ -119,7 +125,7 @@ int runWorkers(int jobs, int count, std::optional<unsigned> seed,
                 }
             }
     }
-    ::sigaction(SIGINT, &previous, nullptr);
+    restore();
 
     int total = 0;
     bool interrupted = gParentInterrupted != 0, failed = forkFailed || abnormal;

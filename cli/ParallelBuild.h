@@ -12,7 +12,8 @@
 // file holds it.
 //
 // Ctrl-C reaches every worker (they stop their fill and leave their loop as a
-// single run does); when only the parent gets SIGINT it passes it on. The parent
+// single run does); when only the parent gets SIGINT, SIGTERM or SIGHUP it
+// passes the signal on. The parent
 // waits for every worker and answers 130 after an interruption, 0 when every
 // worker saved its share, 1 otherwise. Nothing throws.
 #include <functional>

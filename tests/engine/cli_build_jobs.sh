@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # brisvane-cli build --jobs: workers share one save directory without taking a
-# name twice or leaving a number out, and Ctrl-C (SIGINT to the parent) stops
-# them all with exit code 130.
+# name twice or leaving a number out, and Ctrl-C or SIGTERM (sent to the parent
+# alone) stops them all with exit code 130.
 #   cli_build_jobs.sh BRISVANE_CLI
 set -euo pipefail
 CLI=$1
@@ -34,14 +34,17 @@ grep -q "2 workers saved 7 of 7" err.txt || fail "summary: $(cat err.txt)"
 [ "$(ls out | wc -l)" = 10 ] && [ -e out/x6_009.006 ] || fail "names after the second run: $(names out)"
 for f in out/*; do [ "$(head -1 "$f" | tr -d '\r')" = "$(printf '6\t6')" ] || fail "$f is no basic crossword"; done
 
-# Ctrl-C: SIGINT to the parent only is passed on to the workers.
-"$CLI" build grid.skb -n 1000000 --jobs 2 --out many > /dev/null 2> err.txt &
-pid=$!
-for _ in $(seq 100); do [ -n "$(ls many 2>/dev/null)" ] && break; sleep 0.1; done
-kill -INT "$pid"
-code=0
-wait "$pid" || code=$?
-[ "$code" = 130 ] || fail "exit code after SIGINT: $code"
-[ -z "$(pgrep -P "$pid" || true)" ] || fail "workers still running"
-grep -q "interrupted (worker 1)" err.txt && grep -q "interrupted (worker 2)" err.txt || fail "$(cat err.txt)"
+# Ctrl-C, SIGTERM: a signal to the parent only is passed on to the workers.
+for sig in INT TERM; do
+  rm -rf many
+  "$CLI" build grid.skb -n 1000000 --jobs 2 --out many > /dev/null 2> err.txt &
+  pid=$!
+  for _ in $(seq 100); do [ -n "$(ls many 2>/dev/null)" ] && break; sleep 0.1; done
+  kill -"$sig" "$pid"
+  code=0
+  wait "$pid" || code=$?
+  [ "$code" = 130 ] || fail "exit code after SIG$sig: $code"
+  [ -z "$(pgrep -P "$pid" || true)" ] || fail "workers still running after SIG$sig"
+  grep -q "interrupted (worker 1)" err.txt && grep -q "interrupted (worker 2)" err.txt || fail "$(cat err.txt)"
+done
 echo ok
