@@ -29,7 +29,12 @@ void InterruptibleHost::uninstall() {
 
 bool InterruptibleHost::interrupted() { return gInterrupted != 0; }
 
-bool InterruptibleHost::stopRequested() const { return interrupted() || (stopWhen && stopWhen()); }
+bool InterruptibleHost::stopRequested() const {
+    // A terminal that hung up ends the run as its hang-up signal does, even when
+    // the host notices before the signal arrives.
+    if (console_.hungUp()) gInterrupted = 1;
+    return interrupted() || (stopWhen && stopWhen());
+}
 
 void InterruptibleHost::report(std::string_view text, std::string_view caption, Icon icon) {
     console_.report(text, caption, icon);

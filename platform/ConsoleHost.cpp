@@ -1,5 +1,6 @@
 #include "platform/ConsoleHost.h"
 
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <iostream>
@@ -75,8 +76,13 @@ bool ConsoleHost::ask(std::string_view text, std::string_view caption, const cha
     std::fflush(stderr);
     std::string line;
     bool yes = false;
-    if (std::getline(std::cin, line)) yes = !line.empty() && std::strchr("sSyY", line[0]) != nullptr;
-    else std::cin.clear();
+    if (std::getline(std::cin, line)) {
+        yes = !line.empty() && std::strchr("sSyY", line[0]) != nullptr;
+    } else {
+        std::cin.clear();
+        hungUp_ = true;  // nobody left to answer
+        return false;
+    }
     if (wasRaw) enableKeys();
     return yes;
 }
@@ -89,13 +95,24 @@ bool ConsoleHost::askOkCancel(std::string_view text, std::string_view caption, I
     return ask(text, caption, "[s = aceptar / n = cancelar]");
 }
 
+// The terminal went away (closed, or its end of file reached): from now on the
+// work stops as after Esc, whether or not the hang-up signal has arrived yet.
+std::optional<int> ConsoleHost::hangUp() {
+    hungUp_ = true;
+    disableKeys();
+    return kKeyEsc;
+}
+
 std::optional<int> ConsoleHost::pollKey() {
     if (!keysOn_) return std::nullopt;
     pollfd p{0, POLLIN, 0};
-    if (::poll(&p, 1, 0) <= 0 || !(p.revents & POLLIN)) return std::nullopt;
+    if (::poll(&p, 1, 0) <= 0) return std::nullopt;
+    if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) return hangUp();
+    if (!(p.revents & POLLIN)) return std::nullopt;
     unsigned char buf[16];
     ssize_t n = ::read(0, buf, sizeof buf);
-    if (n <= 0) return std::nullopt;
+    if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) return hangUp();
+    if (n < 0) return std::nullopt;
     // A lone Esc byte is the Esc key; Esc followed by more bytes is a cursor or
     // function key sequence, which nobody here wants.
     if (buf[0] == 27) return n == 1 ? std::optional<int>(kKeyEsc) : std::nullopt;

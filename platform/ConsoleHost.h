@@ -38,6 +38,10 @@ public:
     bool liveProgress() const { return live_; }
     void setQuiet(bool q) { quiet_ = q; }
 
+    // True once the terminal hung up or reached its end while a key or an
+    // answer was wanted; pollKey then answers Esc and questions No.
+    bool hungUp() const { return hungUp_; }
+
     void enableKeys();
     void disableKeys();
     // Ends the live progress line (prints a line end if one is open).
@@ -45,6 +49,7 @@ public:
 
 private:
     bool ask(std::string_view text, std::string_view caption, const char* choices);
+    std::optional<int> hangUp();
 
     bool interactive_;
     bool live_;
@@ -52,6 +57,7 @@ private:
     bool batchAnswer_ = false;
     bool keysOn_ = false;
     bool lineOpen_ = false;
+    bool hungUp_ = false;
     struct Saved;
     Saved* saved_ = nullptr;
 };

@@ -44,11 +44,15 @@ done
 # SIGHUP to the run.
 if command -v script >/dev/null; then
   rm -rf out && mkdir out && rm -f err.txt
-  script -qfc "'$CLI' build ring.skb -n 1000000 >saved.txt 2>err.txt" /dev/null </dev/null >/dev/null 2>&1 &
+  # script's input must stay open and silent: at its end, script would type
+  # Ctrl-D into the terminal, which the run rightly takes as a key press.
+  rm -f keys && mkfifo keys && exec 3<>keys
+  script -qfc "'$CLI' build ring.skb -n 1000000 >saved.txt 2>err.txt" /dev/null <keys >/dev/null 2>&1 &
   term=$!
   await_saved out 1 || fail "terminal: no crosswords saved"
   kill -KILL "$term"
   wait "$term" 2>/dev/null || true
+  exec 3>&-
   for _ in $(seq 1 600); do grep -q "interrupted" err.txt 2>/dev/null && break; sleep 0.1; done
   n=$(ls out | grep -c '^x')
   grep -q "interrupted: saved $n of 1000000" err.txt || fail "terminal: $n files, but: $(tail -1 err.txt)"
