@@ -109,16 +109,20 @@ int BasicBatch::attempt(const ModelGrid& doc, bool keepLetters, Simpelarr& grid)
     return generator.runFill(grid, !keepLetters);
 }
 
+bool BasicBatch::acceptsSize(const ModelGrid& doc) {
+    if (doc.width() >= 1 && doc.height() >= 1 && doc.width() <= Simpelarr::kMaxSide &&
+        doc.height() <= Simpelarr::kMaxSide)
+        return true;
+    char text[160];
+    std::snprintf(text, sizeof text, "El modelo tiene %d × %d casillas; caben como máximo %d × %d", doc.width(),
+                  doc.height(), Simpelarr::kMaxSide, Simpelarr::kMaxSide);
+    host_.report(text, kModelTooLargeCaption, Icon::Error);
+    return false;
+}
+
 int BasicBatch::makeBasic(ModelGrid& doc) {
     counters_.attemptStart = std::time(nullptr);
-    if (doc.width() < 1 || doc.height() < 1 || doc.width() > Simpelarr::kMaxSide ||
-        doc.height() > Simpelarr::kMaxSide) {
-        char text[160];
-        std::snprintf(text, sizeof text, "El modelo tiene %d × %d casillas; caben como máximo %d × %d",
-                      doc.width(), doc.height(), Simpelarr::kMaxSide, Simpelarr::kMaxSide);
-        host_.report(text, kModelTooLargeCaption, Icon::Error);
-        return Generator::kRefused;
-    }
+    if (!acceptsSize(doc)) return Generator::kRefused;
     Simpelarr grid(doc.width(), doc.height(), &host_);
     ++counters_.attemptCount;
     int r = attempt(doc, false, grid);
@@ -133,14 +137,7 @@ int BasicBatch::makeBasic(ModelGrid& doc) {
 
 int BasicBatch::makeBasicKeeping(const ModelGrid& doc) {
     counters_.attemptStart = std::time(nullptr);
-    if (doc.width() < 1 || doc.height() < 1 || doc.width() > Simpelarr::kMaxSide ||
-        doc.height() > Simpelarr::kMaxSide) {
-        char text[160];
-        std::snprintf(text, sizeof text, "El modelo tiene %d × %d casillas; caben como máximo %d × %d",
-                      doc.width(), doc.height(), Simpelarr::kMaxSide, Simpelarr::kMaxSide);
-        host_.report(text, kModelTooLargeCaption, Icon::Error);
-        return Generator::kRefused;
-    }
+    if (!acceptsSize(doc)) return Generator::kRefused;
     Simpelarr grid(doc.width(), doc.height(), &host_);
     ++counters_.attemptCount;
     int r = attempt(doc, true, grid);

@@ -109,6 +109,8 @@ public:
 
 private:
     int attempt(const ModelGrid& doc, bool keepLetters, Simpelarr& grid);
+    // False (after the message) when the model is larger than a work grid can be.
+    bool acceptsSize(const ModelGrid& doc);
     bool askContinue();
 
     FillWorld world_;
