@@ -89,6 +89,12 @@ struct BuildOptions {
 };
 
 int runBuild(const BuildOptions& o, CliContext& ctx) {
+    // A rule file that cannot be read would load as an empty one and end in the
+    // installation message; name the real problem instead.
+    if (!TextFile::isReadableFile(o.rules)) {
+        std::fprintf(stderr, "brisvane-cli: cannot read %s\n", o.rules.c_str());
+        return 1;
+    }
     ConsoleHost& console = ctx.host;
     InterruptibleHost host(console);
     AppState app(host);

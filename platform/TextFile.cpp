@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,16 +11,56 @@
 
 namespace bv {
 
-bool TextFile::read(const std::string& path, std::string& bytes) {
+namespace {
+
+// Opens `path` for reading only when it is a regular file. O_NONBLOCK keeps the
+// open from waiting for a writer when the name is a FIFO; it is cleared again
+// once the file is known to be regular. -1 (nothing open) otherwise.
+int openRegular(const std::string& path, struct stat& st) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
+}  // namespace
+
+bool TextFile::read(const std::string& path, std::string& bytes, std::size_t maxBytes) {
     bytes.clear();
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
+    struct stat st {};
+    int fd = openRegular(path, st);
+    if (fd < 0) return false;
+    bool ok = static_cast<std::uintmax_t>(st.st_size) <= maxBytes;
+    if (ok) bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-    bool ok = !std::ferror(f);
-    std::fclose(f);
+    while (ok) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ok = false;
+            break;
+        }
+        // The file may grow while it is read; the limit holds for what is read.
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) ok = false;
+        else bytes.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (!ok) bytes.clear();
     return ok;
+}
+
+bool TextFile::isReadableFile(const std::string& path) {
+    struct stat st {};
+    int fd = openRegular(path, st);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
 }
 
 std::vector<std::string> TextFile::splitLines(std::string_view bytes) {

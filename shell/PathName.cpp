@@ -1,6 +1,7 @@
 #include "shell/PathName.h"
 
 #include "platform/Cp1252.h"
+#include "platform/TextFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -45,13 +46,6 @@ std::string PathName::forMessage(std::string_view name) {
     return Cp1252::isValidUtf8(name) ? std::string(name) : Cp1252::toUtf8(name);
 }
 
-bool PathName::readable(const std::string& name) {
-    std::error_code ec;
-    if (name.empty() || std::filesystem::is_directory(name, ec)) return false;
-    std::FILE* f = std::fopen(name.c_str(), "rb");
-    if (!f) return false;
-    std::fclose(f);
-    return true;
-}
+bool PathName::readable(const std::string& name) { return !name.empty() && TextFile::isReadableFile(name); }
 
 }  // namespace bv

@@ -92,5 +92,44 @@ TEST(TextFile, SymbolicLinkStaysALinkAndItsFileIsReplaced) {
     fs::remove_all(dir);
 }
 
+// Readers take whole regular files only: a FIFO with no writer would make the
+// open wait for ever, /dev/zero would never end, a directory has no bytes.
+TEST(TextFile, ReadRefusesWhatIsNoRegularFile) {
+    fs::path dir = fs::temp_directory_path() / ("bv-textfile-read-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    ASSERT_TRUE(TextFile::writeAtomic((dir / "plain.txt").string(), "abc\r\n"));
+    fs::create_symlink("plain.txt", dir / "link.txt");
+
+    struct Case {
+        std::string path;
+        bool reads;
+    };
+    const Case cases[] = {
+        {(dir / "fifo").string(), false},    {"/dev/zero", false},
+        {dir.string(), false},               {(dir / "missing").string(), false},
+        {(dir / "plain.txt").string(), true}, {(dir / "link.txt").string(), true},
+    };
+    for (const Case& c : cases) {
+        std::string bytes = "left over";
+        EXPECT_EQ(TextFile::read(c.path, bytes), c.reads) << c.path;
+        EXPECT_EQ(bytes, c.reads ? "abc\r\n" : "") << c.path;
+        EXPECT_EQ(TextFile::isReadableFile(c.path), c.reads) << c.path;
+    }
+    fs::remove_all(dir);
+}
+
+TEST(TextFile, ReadRefusesAFileOverTheLimit) {
+    fs::path path = fs::temp_directory_path() / ("bv-textfile-big-" + std::to_string(::getpid()));
+    ASSERT_TRUE(TextFile::writeAtomic(path.string(), std::string(1000, 'x')));
+    std::string bytes;
+    EXPECT_FALSE(TextFile::read(path.string(), bytes, 999));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_TRUE(TextFile::read(path.string(), bytes, 1000));
+    EXPECT_EQ(bytes.size(), 1000u);
+    fs::remove(path);
+}
+
 }  // namespace
 }  // namespace bv
