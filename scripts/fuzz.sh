@@ -4,7 +4,7 @@
 #
 #   scripts/fuzz.sh TARGET|all [SECONDS] [extra libFuzzer flags...]
 #
-# Targets: ktd wordfile route par ini anacon gridpicture tvang (see fuzz/CMakeLists.txt).
+# Targets: ktd wordfile route par ini anacon gridpicture tvang rulefile (see fuzz/CMakeLists.txt).
 # Seeds come from fuzz/corpus/<target>/ (kept in the repository); what the run
 # finds goes to build-fuzz/corpus/<target>/ and crashes to build-fuzz/crashes/<target>/.
 # Installs clang and libclang-rt-14-dev when they are missing (fuzzing only; the
