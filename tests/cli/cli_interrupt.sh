@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Signals in the middle of long work: Ctrl-C (SIGINT), SIGTERM and the terminal
-# closing (SIGHUP) each end
+# Stops in the middle of long work: Esc at the terminal, Ctrl-C (SIGINT),
+# SIGTERM and the terminal closing (SIGHUP) each end
 #  - a generation run (build) with every crossword saved so far whole and
 #    counted, no partly written crossword and no temporary file left behind;
 #  - an anagram search with a whole answer file holding the answers found.
@@ -59,6 +59,33 @@ if command -v script >/dev/null; then
   [ "$(wc -l < saved.txt)" = "$n" ] || fail "terminal: $n files, $(wc -l < saved.txt) announced"
   all_whole out || fail "terminal: a crossword is not whole"
   if ls -A out | grep -q '^\.bv-tmp'; then fail "terminal: temporary file left behind"; fi
+fi
+
+# Esc at the terminal: the run asks whether to go on; "s" goes on, "n" ends it
+# with every crossword saved so far whole and announced.
+if command -v script >/dev/null; then
+  rm -rf out && mkdir out && rm -f err.txt saved.txt status.txt
+  rm -f keys && mkfifo keys && exec 3<>keys
+  script -qfc "'$CLI' build ring.skb -n 1000000 >saved.txt 2>err.txt; echo \$? >status.txt" /dev/null <keys >/dev/null 2>&1 &
+  term=$!
+  await_saved out 2 || fail "Esc: no crosswords saved"
+  printf '\033' >&3
+  for _ in $(seq 1 600); do grep -q "continuar" err.txt 2>/dev/null && break; sleep 0.1; done
+  grep -q "continuar" err.txt || fail "Esc: no question: $(cat err.txt)"
+  n=$(ls out | grep -c '^x')
+  printf 's\r' >&3
+  await_saved out $((n + 2)) || fail "Esc: the run did not go on after s"
+  printf '\033' >&3
+  for _ in $(seq 1 600); do [ "$(grep -o continuar err.txt | wc -l)" -ge 2 ] && break; sleep 0.1; done
+  printf 'n\r' >&3
+  await status.txt || fail "Esc: the run did not end after n"
+  wait "$term" 2>/dev/null || true
+  exec 3>&-
+  n=$(ls out | grep -c '^x')
+  grep -q "saved $n of 1000000" err.txt || fail "Esc: $n files, but: $(tail -1 err.txt)"
+  [ "$(wc -l < saved.txt)" = "$n" ] || fail "Esc: $n files, $(wc -l < saved.txt) announced"
+  all_whole out || fail "Esc: a crossword is not whole"
+  if ls -A out | grep -q '^\.bv-tmp'; then fail "Esc: temporary file left behind"; fi
 fi
 
 # One answer at once (a 19-letter word and TU), then a fruitless search through
