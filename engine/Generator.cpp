@@ -351,6 +351,8 @@ int Generator::searchStop(Simpelarr& grid, Vejstop& stop, EtOrd& slot, uint32_t 
             }
         }
         if (!haveWord) {
+            // Every candidate left would repeat a word. When none could be
+            // placed at all, the slot is as good as without candidates.
             result = triedOne ? 0 : -std::max(stop.rc, 0);
             break;
         }

@@ -24,8 +24,11 @@
 // is no stop of the route, say) would then equal another complete slot, the
 // candidate itself or another crossing it completes. Slot texts are kept true to
 // the cells for this: the crossings a stop fills are read again when its word
-// goes in and when it is taken back. A completed slot of one cell is accepted as
-// it is: a single letter is neither looked up nor taken for a repeated word.
+// goes in and when it is taken back. A stop all of whose candidates would repeat
+// a word answers -rc like a stop without candidates (plain backtracking would
+// make the stop above, which mostly cannot change the repeated word, try all its
+// words again). A completed slot of one cell is accepted as it is: a single
+// letter is neither looked up nor taken for a repeated word.
 //
 // A Generator borrows everything from its FillWorld; the search context and the
 // shared candidate list exist only while runFill runs. Messages go through the
