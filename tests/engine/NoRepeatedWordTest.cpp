@@ -32,17 +32,62 @@ namespace {
 using bvtest::repeatedWords;
 using bvtest::wordCounts;
 
+// One small fill: words, a grid drawn as rows ('#' clue cell, '.' empty, else a
+// letter in place) and a route of across stops, no seed letters.
+struct SmallFill {
+    Language language;
+    ScriptedHost host;
+    BogPoint dict{1000, language, host};
+    Rotor rotor;
+    Route route;
+    FuzzyParametre params;
+    Random random{1};
+    ManualTickClock clock;
+    FillRunState state;
+    RunCounters counters;
+    bool simpleMenu = false;
+    FillWorld world{dict, rotor, route, params, random, clock, state, counters, simpleMenu};
+
+    void addWords(const std::string& words) {
+        std::istringstream in{words};
+        for (std::string w; in >> w;) ASSERT_TRUE(dict.addWord(w)) << w;
+    }
+    Simpelarr grid(const std::vector<std::string>& rows) {
+        Simpelarr g(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), &host);
+        for (int y = 0; y < g.height(); ++y)
+            for (int x = 0; x < g.width(); ++x) {
+                const char ch = rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+                if (ch != '.') g.put(ch == '#' ? BLOCK : ch, x, y);
+            }
+        return g;
+    }
+    void addAcrossStop(int x, int y, int rc = 0) {
+        Vejstop v;
+        v.x = x;
+        v.y = y;
+        v.ret = kAcross;
+        v.rc = rc;
+        v.nr = static_cast<int>(route.stopCount()) + 1;
+        route.append(v);
+    }
+    void endRoute() {
+        route.append(Vejstop{});
+        route.seedA = {-1, 0, 0};
+        route.seedB = {-1, 0, 0};
+    }
+};
+
 struct Across {
     int x, y;
 };
 
 struct RepeatCase {
     const char* name;
-    std::vector<std::string> rows;  // '#' clue cell, '.' empty, else a letter in place
-    std::vector<Across> stops;      // across stops, rc 0; the down slots are no stops
+    std::vector<std::string> rows;
+    std::vector<Across> stops;       // rc 0; the down slots are no stops
     const char* words;
-    int expected;                   // 1 filled, 0 no fill without a repetition
-    std::vector<std::string> after; // the rows after the run
+    int expected;                    // 1 filled, 0 no fill without a repetition
+    std::vector<std::string> after;  // the rows after the run
 };
 
 void PrintTo(const RepeatCase& c, std::ostream* os) { *os << c.name; }
@@ -51,44 +96,15 @@ class RepeatOutsideTheRoute : public ::testing::TestWithParam<RepeatCase> {};
 
 TEST_P(RepeatOutsideTheRoute, IsRejectedLikeADuplicate) {
     const RepeatCase& c = GetParam();
-    Language language;
-    ScriptedHost host;
-    BogPoint dict(1000, language, host);
-    std::istringstream in{std::string(c.words)};
-    for (std::string w; in >> w;) ASSERT_TRUE(dict.addWord(w)) << w;
-
-    Simpelarr grid(static_cast<int>(c.rows[0].size()), static_cast<int>(c.rows.size()), &host);
-    for (int y = 0; y < grid.height(); ++y)
-        for (int x = 0; x < grid.width(); ++x) {
-            const char ch = c.rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
-            if (ch != '.') grid.put(ch == '#' ? BLOCK : ch, x, y);
-        }
-    Route route;
-    int nr = 1;
-    for (const Across& s : c.stops) {
-        Vejstop v;
-        v.x = s.x;
-        v.y = s.y;
-        v.ret = kAcross;
-        v.nr = nr++;
-        route.append(v);
-    }
-    route.append(Vejstop{});
-    route.seedA = {-1, 0, 0};
-    route.seedB = {-1, 0, 0};
-
-    Rotor rotor;
-    FuzzyParametre params;
-    Random random(1);
-    ManualTickClock clock;
-    FillRunState state;
-    RunCounters counters;
-    bool simpleMenu = false;
-    FillWorld world{dict, rotor, route, params, random, clock, state, counters, simpleMenu};
-    EXPECT_EQ(runFill(world, grid, false), c.expected);
+    SmallFill f;
+    f.addWords(c.words);
+    Simpelarr grid = f.grid(c.rows);
+    for (const Across& s : c.stops) f.addAcrossStop(s.x, s.y);
+    f.endRoute();
+    EXPECT_EQ(runFill(f.world, grid, false), c.expected);
     EXPECT_EQ(grid.rowTexts(), c.after);
     EXPECT_EQ(repeatedWords(grid), "");
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(f.host.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -137,40 +153,17 @@ class AllCandidatesRepeat : public ::testing::TestWithParam<AllRepeatCase> {};
 
 TEST_P(AllCandidatesRepeat, StopJumpsBackByItsRc) {
     const AllRepeatCase& c = GetParam();
-    Language language;
-    ScriptedHost host;
-    BogPoint dict(1000, language, host);
-    for (const char* w : {"ABC", "DEF", "GHI", "AB", "BA"}) ASSERT_TRUE(dict.addWord(w));
-    const std::vector<std::string> rows{"...", "###", "...", "###", "..#", "..#"};
-    Simpelarr grid(3, 6, &host);
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 3; ++x)
-            if (rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#') grid.put(BLOCK, x, y);
-    Route route;
-    const int ys[4] = {0, 2, 4, 5};
-    for (int i = 0; i < 4; ++i) {
-        Vejstop v;
-        v.x = 0;
-        v.y = ys[i];
-        v.ret = kAcross;
-        v.nr = i + 1;
-        v.rc = i == 3 ? c.rc : 0;
-        route.append(v);
-    }
-    route.append(Vejstop{});
-    route.seedA = {-1, 0, 0};
-    route.seedB = {-1, 0, 0};
-    Rotor rotor;
-    FuzzyParametre params;
-    Random random(1);
-    ManualTickClock clock;
-    FillRunState state;
-    RunCounters counters;
-    bool simpleMenu = false;
-    FillWorld world{dict, rotor, route, params, random, clock, state, counters, simpleMenu};
-    EXPECT_EQ(runFill(world, grid, false), 0);
+    SmallFill f;
+    f.addWords("ABC DEF GHI AB BA");
+    Simpelarr grid = f.grid({"...", "###", "...", "###", "..#", "..#"});
+    f.addAcrossStop(0, 0);
+    f.addAcrossStop(0, 2);
+    f.addAcrossStop(0, 4);
+    f.addAcrossStop(0, 5, c.rc);
+    f.endRoute();
+    EXPECT_EQ(runFill(f.world, grid, false), 0);
     std::vector<int> visits;
-    for (int i = 0; i < 4; ++i) visits.push_back(route.stops()[static_cast<std::size_t>(i)].visits);
+    for (int i = 0; i < 4; ++i) visits.push_back(f.route.stops()[static_cast<std::size_t>(i)].visits);
     EXPECT_EQ(visits, c.visits);
     EXPECT_EQ(grid.rowTexts(), (std::vector<std::string>{"   ", "###", "   ", "###", "  #", "  #"}));
 }
