@@ -333,20 +333,30 @@ int Generator::searchStop(Simpelarr& grid, Vejstop& stop, EtOrd& slot, uint32_t 
     own.nextCandidate(slot, alphabet);
     addElapsed(stop, since);
 
+    // The copy taken before the search: its BLANKs are the cells this stop fills.
+    const EtOrd& before = own.savedSlot;
     int result = 0;
+    bool triedOne = false;
     for (;;) {
         bool haveWord = true;
-        while (grid.isDuplicate(slot)) {
+        for (;;) {
+            if (!grid.isDuplicate(slot)) {
+                grid.placeWord(slot);
+                if (!completesRepeat(grid, before)) break;
+                takeBack(grid, before);
+            }
             if (!own.nextCandidate(slot, alphabet)) {
                 haveWord = false;
                 break;
             }
         }
         if (!haveWord) {
-            result = 0;
+            // Every candidate left would repeat a word. When none could be
+            // placed at all, the slot is as good as without candidates.
+            result = triedOne ? 0 : -std::max(stop.rc, 0);
             break;
         }
-        grid.placeWord(slot);
+        triedOne = true;
         const int r = generate(grid, nextStop(&stop));
         if (r > 0) return 1;  // the word stays; `own` is released on return
         if (r < 0) {
@@ -357,10 +367,46 @@ int Generator::searchStop(Simpelarr& grid, Vejstop& stop, EtOrd& slot, uint32_t 
             result = 0;
             break;
         }
+        // The next candidate is compared with the grid as it was before this
+        // stop, not with the crossing words the previous one made.
+        takeBack(grid, before);
     }
-    slot = own.savedSlot;
-    grid.placeWord(slot);
+    slot = before;
+    takeBack(grid, before);
     return result;
+}
+
+int Generator::refreshFilledCrossings(Simpelarr& grid, const EtOrd& before, EtOrd* (&crossings)[EtOrd::kMaxLen]) {
+    const int crossRet = before.ret == kAcross ? kDown : kAcross;
+    int n = 0;
+    for (int i = 0; i < before.len && i < EtOrd::kMaxLen; ++i) {
+        if (before.letters[i] != BLANK) continue;
+        const int cx = before.ret == kAcross ? before.x + i : before.x;
+        const int cy = before.ret == kAcross ? before.y : before.y + i;
+        EtOrd* c = grid.slotAt(cx, cy, crossRet);
+        if (c == nullptr) continue;
+        grid.refreshSlot(*c);
+        crossings[n++] = c;
+    }
+    return n;
+}
+
+bool Generator::completesRepeat(Simpelarr& grid, const EtOrd& before) {
+    // All of them are read first, so that two crossings this word completes are
+    // compared with each other as they now stand.
+    EtOrd* crossings[EtOrd::kMaxLen];
+    const int n = refreshFilledCrossings(grid, before, crossings);
+    for (int i = 0; i < n; ++i) {
+        const EtOrd& c = *crossings[i];
+        if (c.len >= 2 && !Simpelarr::hasBlank(c) && grid.isDuplicate(c)) return true;
+    }
+    return false;
+}
+
+void Generator::takeBack(Simpelarr& grid, const EtOrd& before) {
+    grid.placeWord(before);
+    EtOrd* crossings[EtOrd::kMaxLen];
+    refreshFilledCrossings(grid, before, crossings);
 }
 
 }  // namespace bv

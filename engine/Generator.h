@@ -19,8 +19,16 @@
 // as it was after the seed letters (anything else), since every stop restores
 // its slot from a copy on the way back; undoing never allocates.
 //
-// A completed slot of one cell is accepted as it is: a single letter is neither
-// looked up nor taken for a repeated word.
+// No word stands twice in a filled grid. A candidate is rejected when it equals
+// another slot's word, and also when a crossing slot that it completes (one that
+// is no stop of the route, say) would then equal another complete slot, the
+// candidate itself or another crossing it completes. Slot texts are kept true to
+// the cells for this: the crossings a stop fills are read again when its word
+// goes in and when it is taken back. A stop all of whose candidates would repeat
+// a word answers -rc like a stop without candidates (plain backtracking would
+// make the stop above, which mostly cannot change the repeated word, try all its
+// words again). A completed slot of one cell is accepted as it is: a single
+// letter is neither looked up nor taken for a repeated word.
 //
 // A Generator borrows everything from its FillWorld; the search context and the
 // shared candidate list exist only while runFill runs. Messages go through the
@@ -86,6 +94,17 @@ private:
     void addElapsed(Vejstop& stop, uint32_t since);
     int periodicCheck(Simpelarr& grid, const Vejstop& stop);
     int searchStop(Simpelarr& grid, Vejstop& stop, EtOrd& slot, uint32_t since);
+    // Re-reads the crossing slots through the cells that are BLANK in `before`
+    // (the copy of a stop's slot taken before its search) and lists them.
+    static int refreshFilledCrossings(Simpelarr& grid, const EtOrd& before,
+                                      EtOrd* (&crossings)[EtOrd::kMaxLen]);
+    // After a stop's word went in: true when a crossing it completed is a word
+    // of two or more letters that stands elsewhere in the grid.
+    static bool completesRepeat(Simpelarr& grid, const EtOrd& before);
+    // Writes `before` into the cells (emptying again the cells the stop filled)
+    // and re-reads the crossings through them, so that no complete text is left
+    // behind for cells that are empty now. The slot's own record is not touched.
+    static void takeBack(Simpelarr& grid, const EtOrd& before);
     Vejstop* nextStop(Vejstop* stop);
 
     FillWorld w_;
