@@ -129,6 +129,8 @@ int Generator::runFill(Simpelarr& grid, bool seeded) {
         }
     }
     grid.deriveSlots();
+    writer_.assign(static_cast<std::size_t>(grid.width()) * static_cast<std::size_t>(grid.height()), -1);
+    depth_ = 0;
 
     int result = generate(grid, first);
 
@@ -335,14 +337,39 @@ int Generator::searchStop(Simpelarr& grid, Vejstop& stop, EtOrd& slot, uint32_t 
 
     // The copy taken before the search: its BLANKs are the cells this stop fills.
     const EtOrd& before = own.savedSlot;
+
+    // Every letter in the grid when the first searching stop begins was there
+    // before the search (a generate called outside runFill sizes the table here).
+    const std::size_t cellCount = static_cast<std::size_t>(grid.width()) * static_cast<std::size_t>(grid.height());
+    if (writer_.size() != cellCount) writer_.assign(cellCount, -1);
+    if (depth_ == 0) std::fill(writer_.begin(), writer_.end(), -1);
+    const int depth = depth_++;
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{depth_};
+    // Whatever word goes in, the cells this stop fills are its own.
+    for (int i = 0; i < before.len && i < EtOrd::kMaxLen; ++i) {
+        if (before.letters[i] != BLANK) continue;
+        const int cx = before.ret == kAcross ? before.x + i : before.x;
+        const int cy = before.ret == kAcross ? before.y : before.y + i;
+        writer_[static_cast<std::size_t>(cy) * static_cast<std::size_t>(grid.width()) + static_cast<std::size_t>(cx)] =
+            depth;
+    }
+
     int result = 0;
     bool triedOne = false;
+    // The deepest earlier searching stop that wrote a letter of a crossing some
+    // candidate would have repeated; -1 while none did.
+    int culprit = -1;
     for (;;) {
         bool haveWord = true;
         for (;;) {
             if (!grid.isDuplicate(slot)) {
                 grid.placeWord(slot);
-                if (!completesRepeat(grid, before)) break;
+                const int c = repeatCulprit(grid, before);
+                if (c == kNoRepeat) break;
+                culprit = std::max(culprit, std::min(c, depth - 1));
                 takeBack(grid, before);
             }
             if (!own.nextCandidate(slot, alphabet)) {
@@ -352,8 +379,20 @@ int Generator::searchStop(Simpelarr& grid, Vejstop& stop, EtOrd& slot, uint32_t 
         }
         if (!haveWord) {
             // Every candidate left would repeat a word. When none could be
-            // placed at all, the slot is as good as without candidates.
-            result = triedOne ? 0 : -std::max(stop.rc, 0);
+            // placed at all, the slot is as good as without candidates, and the
+            // search goes back at least to the latest stop that can change a
+            // repeated crossing: the stops between cannot undo the repetition.
+            // A stop that receives r < 0 answers r + 1 (each searching stop
+            // undoing its word), so the one at depth `culprit` receives 0 and
+            // tries its next word. Without such a stop (every candidate was a
+            // word standing elsewhere, or the crossing's other letters were
+            // there before the search) the rc alone decides.
+            if (triedOne) {
+                result = 0;
+            } else {
+                const int toCulprit = culprit >= 0 ? depth - 1 - culprit : 0;
+                result = -std::max({stop.rc, 0, toCulprit});
+            }
             break;
         }
         triedOne = true;
@@ -391,16 +430,29 @@ int Generator::refreshFilledCrossings(Simpelarr& grid, const EtOrd& before, EtOr
     return n;
 }
 
-bool Generator::completesRepeat(Simpelarr& grid, const EtOrd& before) {
+int Generator::repeatCulprit(Simpelarr& grid, const EtOrd& before) const {
     // All of them are read first, so that two crossings this word completes are
     // compared with each other as they now stand.
     EtOrd* crossings[EtOrd::kMaxLen];
     const int n = refreshFilledCrossings(grid, before, crossings);
+    int culprit = kNoRepeat;
     for (int i = 0; i < n; ++i) {
         const EtOrd& c = *crossings[i];
-        if (c.len >= 2 && !Simpelarr::hasBlank(c) && grid.isDuplicate(c)) return true;
+        if (c.len < 2 || Simpelarr::hasBlank(c) || !grid.isDuplicate(c)) continue;
+        culprit = std::max(culprit, -1);
+        // The crossing meets this stop's slot in one cell; its other letters
+        // were all written before this stop.
+        for (int j = 0; j < c.len && j < EtOrd::kMaxLen; ++j) {
+            const int cx = c.ret == kAcross ? c.x + j : c.x;
+            const int cy = c.ret == kAcross ? c.y : c.y + j;
+            const bool inSlot = before.ret == kAcross ? cy == before.y && cx >= before.x && cx < before.x + before.len
+                                                      : cx == before.x && cy >= before.y && cy < before.y + before.len;
+            if (inSlot) continue;
+            culprit = std::max(culprit, writer_[static_cast<std::size_t>(cy) * static_cast<std::size_t>(grid.width()) +
+                                                static_cast<std::size_t>(cx)]);
+        }
     }
-    return false;
+    return culprit;
 }
 
 void Generator::takeBack(Simpelarr& grid, const EtOrd& before) {

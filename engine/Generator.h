@@ -24,10 +24,14 @@
 // is no stop of the route, say) would then equal another complete slot, the
 // candidate itself or another crossing it completes. Slot texts are kept true to
 // the cells for this: the crossings a stop fills are read again when its word
-// goes in and when it is taken back. A stop all of whose candidates would repeat
-// a word answers -rc like a stop without candidates (plain backtracking would
-// make the stop above, which mostly cannot change the repeated word, try all its
-// words again). A completed slot of one cell is accepted as it is: a single
+// goes in and when it is taken back. A stop none of whose candidates could be
+// placed because each would repeat a word jumps back to the latest searching
+// stop that wrote a letter of a repeated crossing outside this stop's cells (the
+// only stops that can change that word), or by its rc when that goes further;
+// plain backtracking would make the stop above, which mostly cannot change the
+// repeated word, try all its words again. For this the generator keeps, for
+// every cell, the depth of the searching stop that wrote its letter (-1 for
+// letters that were there when the search began). A completed slot of one cell is accepted as it is: a single
 // letter is neither looked up nor taken for a repeated word.
 //
 // A Generator borrows everything from its FillWorld; the search context and the
@@ -41,6 +45,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace bv {
 
@@ -98,9 +103,12 @@ private:
     // (the copy of a stop's slot taken before its search) and lists them.
     static int refreshFilledCrossings(Simpelarr& grid, const EtOrd& before,
                                       EtOrd* (&crossings)[EtOrd::kMaxLen]);
-    // After a stop's word went in: true when a crossing it completed is a word
-    // of two or more letters that stands elsewhere in the grid.
-    static bool completesRepeat(Simpelarr& grid, const EtOrd& before);
+    static constexpr int kNoRepeat = -2;
+    // After a stop's word went in: kNoRepeat when no crossing it completed is a
+    // word of two or more letters that stands elsewhere in the grid; else the
+    // deepest searching stop that wrote a letter of such a crossing outside the
+    // stop's own cells (-1 when none did: all those letters were there before).
+    int repeatCulprit(Simpelarr& grid, const EtOrd& before) const;
     // Writes `before` into the cells (emptying again the cells the stop filled)
     // and re-reads the crossings through them, so that no complete text is left
     // behind for cells that are empty now. The slot's own record is not touched.
@@ -114,6 +122,11 @@ private:
     int exchangeBudget_ = 0;
     int collectLimit_ = 0;  // words kept before exchanging, for the search in hand
     bool userInterrupted_ = false;
+    // Per cell (y * width + x): the depth of the searching stop whose word wrote
+    // the letter, -1 for a letter that was there before the search. Read only
+    // for cells that hold a letter. Sized before the search starts.
+    std::vector<int> writer_;
+    int depth_ = 0;  // searching stops active (each adds one on a back-jump)
 };
 
 // Convenience for the batch layer: one Generator, one run.

@@ -173,6 +173,43 @@ TEST_P(AllCandidatesRepeat, StopJumpsBackByItsRc) {
 INSTANTIATE_TEST_SUITE_P(Rc, AllCandidatesRepeat,
                          ::testing::Values(AllRepeatCase{0, {1, 3, 6, 12}}, AllRepeatCase{2, {1, 3, 3, 3}}));
 
+// The same words and grid, but the 2 x 2 block's upper row is the first stop and
+// its lower row the last: the repeated down words can only change with the
+// first stop's word, so the last stop goes straight back there, past the two
+// rows between (which plain backtracking would run through word by word: 1, 2,
+// 6, 12 visits). An rc that reaches further still wins.
+struct CulpritCase {
+    int rc;
+    std::vector<int> visits;
+};
+
+void PrintTo(const CulpritCase& c, std::ostream* os) { *os << "rc " << c.rc; }
+
+class RepeatCulprit : public ::testing::TestWithParam<CulpritCase> {};
+
+TEST_P(RepeatCulprit, StopJumpsBackToTheStopThatWroteTheRepeatedCrossing) {
+    const CulpritCase& c = GetParam();
+    SmallFill f;
+    f.addWords("ABC DEF GHI AB BA");
+    Simpelarr grid = f.grid({"...", "###", "...", "###", "..#", "..#"});
+    f.addAcrossStop(0, 4);
+    f.addAcrossStop(0, 0);
+    f.addAcrossStop(0, 2);
+    f.addAcrossStop(0, 5, c.rc);
+    f.endRoute();
+    EXPECT_EQ(runFill(f.world, grid, false), 0);
+    std::vector<int> visits;
+    for (int i = 0; i < 4; ++i) visits.push_back(f.route.stops()[static_cast<std::size_t>(i)].visits);
+    EXPECT_EQ(visits, c.visits);
+    EXPECT_EQ(grid.rowTexts(), (std::vector<std::string>{"   ", "###", "   ", "###", "  #", "  #"}));
+}
+
+// rc 0 and rc 2 both land on the first stop, which tries BA over AB next; rc 3
+// passes the start of the route, ending the attempt at once.
+INSTANTIATE_TEST_SUITE_P(Jump, RepeatCulprit,
+                         ::testing::Values(CulpritCase{0, {1, 2, 2, 2}}, CulpritCase{2, {1, 2, 2, 2}},
+                                           CulpritCase{3, {1, 1, 1, 1}}));
+
 // The shipped models with the imported Spanish dictionary, the shipped fuzzy
 // parameters and returns timed by the work done: every fill has no word twice.
 TEST(NoRepeatedWord, ShippedModelsFillWithoutRepeatingAWord) {
