@@ -430,6 +430,20 @@ int Generator::refreshFilledCrossings(Simpelarr& grid, const EtOrd& before, EtOr
     return n;
 }
 
+int Generator::latestWriter(const Simpelarr& grid, const EtOrd& slot, const EtOrd& before) const {
+    int latest = -1;
+    for (int j = 0; j < slot.len && j < EtOrd::kMaxLen; ++j) {
+        const int cx = slot.ret == kAcross ? slot.x + j : slot.x;
+        const int cy = slot.ret == kAcross ? slot.y : slot.y + j;
+        const bool mine = before.ret == kAcross ? cy == before.y && cx >= before.x && cx < before.x + before.len
+                                                : cx == before.x && cy >= before.y && cy < before.y + before.len;
+        if (mine) continue;
+        latest = std::max(latest, writer_[static_cast<std::size_t>(cy) * static_cast<std::size_t>(grid.width()) +
+                                          static_cast<std::size_t>(cx)]);
+    }
+    return latest;
+}
+
 int Generator::repeatCulprit(Simpelarr& grid, const EtOrd& before) const {
     // All of them are read first, so that two crossings this word completes are
     // compared with each other as they now stand.
@@ -439,17 +453,14 @@ int Generator::repeatCulprit(Simpelarr& grid, const EtOrd& before) const {
     for (int i = 0; i < n; ++i) {
         const EtOrd& c = *crossings[i];
         if (c.len < 2 || Simpelarr::hasBlank(c) || !grid.isDuplicate(c)) continue;
-        culprit = std::max(culprit, -1);
-        // The crossing meets this stop's slot in one cell; its other letters
-        // were all written before this stop.
-        for (int j = 0; j < c.len && j < EtOrd::kMaxLen; ++j) {
-            const int cx = c.ret == kAcross ? c.x + j : c.x;
-            const int cy = c.ret == kAcross ? c.y : c.y + j;
-            const bool inSlot = before.ret == kAcross ? cy == before.y && cx >= before.x && cx < before.x + before.len
-                                                      : cx == before.x && cy >= before.y && cy < before.y + before.len;
-            if (inSlot) continue;
-            culprit = std::max(culprit, writer_[static_cast<std::size_t>(cy) * static_cast<std::size_t>(grid.width()) +
-                                                static_cast<std::size_t>(cx)]);
+        // Changing either the crossing's other letters or the slot it equals
+        // ends the repetition; the latest stop that wrote any of them is the one
+        // to go back to.
+        culprit = std::max(culprit, latestWriter(grid, c, before));
+        const std::string_view w = c.word();
+        for (const EtOrd& twin : grid.slots()) {
+            if (&twin != &c && twin.len == c.len && twin.word() == w)
+                culprit = std::max(culprit, latestWriter(grid, twin, before));
         }
     }
     return culprit;

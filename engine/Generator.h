@@ -26,8 +26,9 @@
 // the cells for this: the crossings a stop fills are read again when its word
 // goes in and when it is taken back. A stop none of whose candidates could be
 // placed because each would repeat a word jumps back to the latest searching
-// stop that wrote a letter of a repeated crossing outside this stop's cells (the
-// only stops that can change that word), or by its rc when that goes further;
+// stop that wrote a letter of a repeated crossing, or of the slot that crossing
+// equals, outside this stop's cells (the only stops that can end the
+// repetition), or by its rc when that goes further;
 // plain backtracking would make the stop above, which mostly cannot change the
 // repeated word, try all its words again. For this the generator keeps, for
 // every cell, the depth of the searching stop that wrote its letter (-1 for
@@ -106,9 +107,13 @@ private:
     static constexpr int kNoRepeat = -2;
     // After a stop's word went in: kNoRepeat when no crossing it completed is a
     // word of two or more letters that stands elsewhere in the grid; else the
-    // deepest searching stop that wrote a letter of such a crossing outside the
-    // stop's own cells (-1 when none did: all those letters were there before).
+    // deepest searching stop that wrote a letter of such a crossing, or of the
+    // slot it equals, outside the stop's own cells (-1 when none did: all those
+    // letters were there before the search).
     int repeatCulprit(Simpelarr& grid, const EtOrd& before) const;
+    // The deepest searching stop that wrote a letter of `slot` outside the cells
+    // of `before` (-1: none).
+    int latestWriter(const Simpelarr& grid, const EtOrd& slot, const EtOrd& before) const;
     // Writes `before` into the cells (emptying again the cells the stop filled)
     // and re-reads the crossings through them, so that no complete text is left
     // behind for cells that are empty now. The slot's own record is not touched.
