@@ -28,11 +28,11 @@
 // placed because each would repeat a word jumps back to the latest searching
 // stop that wrote a letter of a repeated crossing, or of the slot that crossing
 // equals, outside this stop's cells (the only stops that can end the
-// repetition), or by its rc when that goes further;
-// plain backtracking would make the stop above, which mostly cannot change the
-// repeated word, try all its words again. For this the generator keeps, for
-// every cell, the depth of the searching stop that wrote its letter (-1 for
-// letters that were there when the search began). A completed slot of one cell is accepted as it is: a single
+// repetition), or by its rc when that goes further; plain backtracking would
+// make the stop above, which mostly cannot change the repeated word, try all its
+// words again. For this the generator keeps, for every cell, the depth of the
+// searching stop that wrote its letter (-1 for letters that were there when the
+// search began). A completed slot of one cell is accepted as it is: a single
 // letter is neither looked up nor taken for a repeated word.
 //
 // A Generator borrows everything from its FillWorld; the search context and the
