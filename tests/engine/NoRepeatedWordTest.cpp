@@ -140,25 +140,28 @@ INSTANTIATE_TEST_SUITE_P(
                    {"   ", "   ", "   "}}),
     [](const auto& tp) { return std::string(tp.param.name); });
 
-// A stop all of whose candidates would repeat a word jumps back by its rc, as a
-// stop without candidates does. Rows 0 and 2 take three-letter words; the 2 x 2
-// block below can only hold AB over BA or BA over AB, whose down words repeat
-// the rows, so the last stop never places a word.
-struct AllRepeatCase {
-    int rc;
-    std::vector<int> visits;
+// A stop none of whose candidates can be placed, because each would repeat a
+// word, jumps back like a stop without candidates. Rows 0 and 2 take
+// three-letter words; the 2 x 2 block below can only hold AB over BA or BA over
+// AB, whose down words repeat the rows, so the block's lower row never places a
+// word. That row is always the last stop; the route order and its rc vary.
+struct RepeatJumpCase {
+    const char* name;
+    std::vector<int> stopRows;  // the row of each across stop, in route order
+    int rc;                     // the last stop's back-jump count
+    std::vector<int> visits;    // visits of the stops afterwards
 };
 
-class AllCandidatesRepeat : public ::testing::TestWithParam<AllRepeatCase> {};
+void PrintTo(const RepeatJumpCase& c, std::ostream* os) { *os << c.name; }
 
-TEST_P(AllCandidatesRepeat, StopJumpsBackByItsRc) {
-    const AllRepeatCase& c = GetParam();
+class RepeatJump : public ::testing::TestWithParam<RepeatJumpCase> {};
+
+TEST_P(RepeatJump, StopJumpsBackToWhereTheRepetitionCanChange) {
+    const RepeatJumpCase& c = GetParam();
     SmallFill f;
     f.addWords("ABC DEF GHI AB BA");
     Simpelarr grid = f.grid({"...", "###", "...", "###", "..#", "..#"});
-    f.addAcrossStop(0, 0);
-    f.addAcrossStop(0, 2);
-    f.addAcrossStop(0, 4);
+    for (int row : c.stopRows) f.addAcrossStop(0, row);
     f.addAcrossStop(0, 5, c.rc);
     f.endRoute();
     EXPECT_EQ(runFill(f.world, grid, false), 0);
@@ -168,47 +171,22 @@ TEST_P(AllCandidatesRepeat, StopJumpsBackByItsRc) {
     EXPECT_EQ(grid.rowTexts(), (std::vector<std::string>{"   ", "###", "   ", "###", "  #", "  #"}));
 }
 
-// rc 0 backtracks plainly: every word of the third stop is tried; rc 2 goes
-// straight back to the first stop's next word.
-INSTANTIATE_TEST_SUITE_P(Rc, AllCandidatesRepeat,
-                         ::testing::Values(AllRepeatCase{0, {1, 3, 6, 12}}, AllRepeatCase{2, {1, 3, 3, 3}}));
-
-// The same words and grid, but the 2 x 2 block's upper row is the first stop and
-// its lower row the last: the repeated down words can only change with the
-// first stop's word, so the last stop goes straight back there, past the two
-// rows between (which plain backtracking would run through word by word: 1, 2,
-// 6, 12 visits). An rc that reaches further still wins.
-struct CulpritCase {
-    int rc;
-    std::vector<int> visits;
-};
-
-void PrintTo(const CulpritCase& c, std::ostream* os) { *os << "rc " << c.rc; }
-
-class RepeatCulprit : public ::testing::TestWithParam<CulpritCase> {};
-
-TEST_P(RepeatCulprit, StopJumpsBackToTheStopThatWroteTheRepeatedCrossing) {
-    const CulpritCase& c = GetParam();
-    SmallFill f;
-    f.addWords("ABC DEF GHI AB BA");
-    Simpelarr grid = f.grid({"...", "###", "...", "###", "..#", "..#"});
-    f.addAcrossStop(0, 4);
-    f.addAcrossStop(0, 0);
-    f.addAcrossStop(0, 2);
-    f.addAcrossStop(0, 5, c.rc);
-    f.endRoute();
-    EXPECT_EQ(runFill(f.world, grid, false), 0);
-    std::vector<int> visits;
-    for (int i = 0; i < 4; ++i) visits.push_back(f.route.stops()[static_cast<std::size_t>(i)].visits);
-    EXPECT_EQ(visits, c.visits);
-    EXPECT_EQ(grid.rowTexts(), (std::vector<std::string>{"   ", "###", "   ", "###", "  #", "  #"}));
-}
-
-// rc 0 and rc 2 both land on the first stop, which tries BA over AB next; rc 3
-// passes the start of the route, ending the attempt at once.
-INSTANTIATE_TEST_SUITE_P(Jump, RepeatCulprit,
-                         ::testing::Values(CulpritCase{0, {1, 2, 2, 2}}, CulpritCase{2, {1, 2, 2, 2}},
-                                           CulpritCase{3, {1, 1, 1, 1}}));
+INSTANTIATE_TEST_SUITE_P(
+    Jump, RepeatJump,
+    ::testing::Values(
+        // The block's upper row is the third stop, right above: with rc 0 every
+        // word of it is tried; rc 2 goes straight back to the first stop's next word.
+        RepeatJumpCase{"BlockLastRc0", {0, 2, 4}, 0, {1, 3, 6, 12}},
+        RepeatJumpCase{"BlockLastRc2", {0, 2, 4}, 2, {1, 3, 3, 3}},
+        // The block's upper row is the first stop: the repeated down words can
+        // only change with its word, so the last stop goes straight back there,
+        // past the two rows between (plain backtracking would give 1, 2, 6, 12).
+        // rc 2 lands there too; rc 3 passes the start of the route and ends the
+        // attempt at once.
+        RepeatJumpCase{"BlockFirstRc0", {4, 0, 2}, 0, {1, 2, 2, 2}},
+        RepeatJumpCase{"BlockFirstRc2", {4, 0, 2}, 2, {1, 2, 2, 2}},
+        RepeatJumpCase{"BlockFirstRc3", {4, 0, 2}, 3, {1, 1, 1, 1}}),
+    [](const auto& tp) { return std::string(tp.param.name); });
 
 // The shipped models with the imported Spanish dictionary, the shipped fuzzy
 // parameters and returns timed by the work done: every fill has no word twice.
